@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QPointer>
+
+class DataSet;
+class DataSource;
+
+// An edit box that shows one column of the current row as text. Typing puts
+// the row into edit; the text is written into the column when the box is
+// left or the row is posted.
+class BoundLineEdit : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    explicit BoundLineEdit(QWidget *parent = nullptr);
+    void bind(DataSource *source, const QString &fieldName);
+    QString fieldName() const { return m_field; }
+    // Writes the typed text into the column; throws StepError when it does not convert.
+    void flush();
+
+signals:
+    // The focus left the box and its text reached the column.
+    void exited();
+
+protected:
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    void attach();
+    void reload();
+    void startEdit();
+    DataSet *dataSet() const;
+
+    QPointer<DataSource> m_source;
+    QPointer<DataSet> m_attached;
+    QString m_field;
+    bool m_dirty = false;
+};

@@ -1,0 +1,45 @@
+#include "DataGrid.h"
+
+#include "DataSet.h"
+#include "DataSource.h"
+#include "Dialogs.h"
+
+#include <QHeaderView>
+
+DataGrid::DataGrid(QWidget *parent) : QTableView(parent), m_model(new DataSetModel(this))
+{
+    setModel(m_model);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &current) {
+        DataSet *ds = m_model->dataSet();
+        if (ds && ds->isActive() && current.isValid() && ds->recNo() != current.row() + 1)
+            Dialogs::runStep(this, [&] { ds->moveTo(current.row() + 1); });
+    });
+    connect(m_model, &QAbstractItemModel::modelReset, this, &DataGrid::followDataSet);
+}
+
+void DataGrid::bind(DataSource *source, const QVector<DataSetModel::Column> &columns)
+{
+    m_model->bind(source, columns);
+    const auto attach = [this] {
+        if (DataSet *ds = m_model->dataSet())
+            connect(ds, &DataSet::recordChanged, this, &DataGrid::followDataSet, Qt::UniqueConnection);
+        followDataSet();
+    };
+    connect(source, &DataSource::dataSetChanged, this, attach);
+    attach();
+}
+
+void DataGrid::followDataSet()
+{
+    DataSet *ds = m_model->dataSet();
+    if (!ds || !ds->isActive() || ds->recNo() == 0)
+        return;
+    const QModelIndex target = m_model->index(ds->recNo() - 1, std::max(currentIndex().column(), 0));
+    if (currentIndex().row() != target.row()) {
+        const QSignalBlocker blocker(selectionModel());
+        setCurrentIndex(target);
+        viewport()->update();
+    }
+}

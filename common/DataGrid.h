@@ -1,0 +1,21 @@
+#pragma once
+
+#include "DataSetModel.h"
+
+#include <QTableView>
+
+// A grid over a data set whose selected row is the data set's current row.
+class DataGrid : public QTableView
+{
+    Q_OBJECT
+
+public:
+    explicit DataGrid(QWidget *parent = nullptr);
+    void bind(DataSource *source, const QVector<DataSetModel::Column> &columns = {});
+    DataSetModel *dataModel() const { return m_model; }
+
+private:
+    void followDataSet();
+
+    DataSetModel *m_model;
+};

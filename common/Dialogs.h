@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+// The one way the programs talk to the user through modal dialogs and hand
+// files to other applications. Tests switch it to scripted mode, queue the
+// answers in advance and read back what would have been shown.
+namespace Dialogs {
+
+// Yes / No question; true for Yes.
+bool question(QWidget *parent, const QString &title, const QString &text);
+// Plain message with an OK button.
+void message(QWidget *parent, const QString &title, const QString &text);
+// Error message of a failed step.
+void error(QWidget *parent, const QString &text);
+// Line input; nothing when cancelled.
+std::optional<QString> inputText(QWidget *parent, const QString &title, const QString &label,
+                                 const QString &defaultText = QString());
+// File dialogs; empty when cancelled.
+QString saveFileName(QWidget *parent, const QString &caption, const QString &startPath, const QString &filter);
+QString openFileName(QWidget *parent, const QString &caption, const QString &startPath, const QString &filter);
+// A custom choice dialog (the report output options): `show` runs the real
+// dialog and returns its result; in scripted mode the queued answer is returned instead.
+QVariant choose(const QString &kind, const std::function<QVariant()> &show);
+// Opens a file with the desktop's default application.
+bool openWithDesktop(const QString &path);
+
+// Runs one user action; a StepError ends it and its message is shown.
+// Returns false when the action failed.
+bool runStep(QWidget *parent, const std::function<void()> &action);
+
+// ---- scripted mode, for tests --------------------------------------------
+struct Shown
+{
+    QString kind;  // "question", "message", "error", "input", "save", "open", "choose", "desktop"
+    QString title;
+    QString text;
+};
+
+void setScripted(bool scripted);
+bool isScripted();
+// Queues the answer to the next dialog: bool for a question, a QString for an
+// input or file dialog (a null QVariant cancels it), any value for choose().
+void answerNext(const QVariant &answer);
+int pendingAnswers();
+QVector<Shown> shown();
+void clearShown();
+
+} // namespace Dialogs

@@ -1,0 +1,141 @@
+#include "ReportEngine.h"
+
+#include "../Dialogs.h"
+#include "../StepError.h"
+#include "ReportCanvas.h"
+#include "ReportOutputDialog.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QVBoxLayout>
+
+namespace {
+
+// A small window telling which page is being produced.
+class StatusWindow
+{
+public:
+    StatusWindow(QWidget *parent, const QString &title, const QString &pattern) : m_pattern(pattern)
+    {
+        if (Dialogs::isScripted())
+            return;
+        m_dialog = std::make_unique<QDialog>(parent);
+        m_dialog->setWindowTitle(title);
+        auto *layout = new QVBoxLayout(m_dialog.get());
+        m_label = new QLabel(m_dialog.get());
+        m_label->setMinimumWidth(240);
+        layout->addWidget(m_label);
+        m_dialog->show();
+    }
+    void page(int number)
+    {
+        if (!m_label)
+            return;
+        m_label->setText(QString(m_pattern).replace(QLatin1String("%p"), QString::number(number)));
+        m_label->repaint();
+    }
+
+private:
+    QString m_pattern;
+    std::unique_ptr<QDialog> m_dialog;
+    QLabel *m_label = nullptr;
+};
+
+} // namespace
+
+ReportEngine::ReportEngine(ReportCaptions captions) : m_captions(std::move(captions)) {}
+
+ReportEngine::~ReportEngine() = default;
+
+void ReportEngine::addReport(const QString &name, Factory factory)
+{
+    m_factories[name] = std::move(factory);
+}
+
+void ReportEngine::setParam(const QString &name, const QString &value)
+{
+    m_params[name] = value;
+}
+
+QString ReportEngine::outputName(Output output)
+{
+    switch (output) {
+    case Output::Printer:
+        return QStringLiteral("printer");
+    case Output::Preview:
+        return QStringLiteral("preview");
+    case Output::PdfFile:
+        break;
+    }
+    return QStringLiteral("pdf");
+}
+
+std::unique_ptr<ReportLayout> ReportEngine::create(const QString &name) const
+{
+    const auto it = m_factories.find(name);
+    if (it == m_factories.end())
+        throw StepError(QStringLiteral("Relatório '%1' não encontrado.").arg(name));
+    return it->second();
+}
+
+int ReportEngine::render(const QString &name, QPagedPaintDevice &device, const QString &pageCaption)
+{
+    std::unique_ptr<ReportLayout> layout = create(name);
+    device.setPageSize(QPageSize(QPageSize::A4));
+    device.setPageOrientation(layout->orientation());
+    StatusWindow status(nullptr, m_captions.status, pageCaption.isEmpty() ? m_captions.generating : pageCaption);
+    ReportCanvas canvas(device, [&status](int page) { status.page(page); });
+    canvas.begin();
+    layout->paint(canvas, m_params);
+    canvas.finish();
+    return canvas.pageNumber();
+}
+
+void ReportEngine::executeReport(const QString &name, QWidget *parent)
+{
+    create(name); // an unknown report fails before anything is asked
+    const QString choice = Dialogs::choose(m_captions.outputOptions, [&] {
+                               ReportOutputDialog dialog(m_captions, parent);
+                               return dialog.exec() == QDialog::Accepted ? QVariant(dialog.choice()) : QVariant();
+                           }).toString();
+    if (choice.isEmpty())
+        return;
+
+    if (choice == outputName(Output::PdfFile)) {
+        const QString file = Dialogs::saveFileName(parent, m_captions.pdfChoice, QString(),
+                                                   QStringLiteral("%1 (%2)").arg(m_captions.pdfChoice, m_captions.pdfFilter));
+        if (file.isEmpty())
+            return;
+        QPdfWriter writer(file);
+        writer.setTitle(m_captions.jobTitle);
+        writer.setResolution(600);
+        render(name, writer);
+        if (!QFileInfo(file).isFile() || QFileInfo(file).size() == 0)
+            throw StepError(QStringLiteral("Não foi possível gravar o arquivo '%1'.").arg(file));
+        return;
+    }
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(m_captions.jobTitle);
+    if (choice == outputName(Output::Preview)) {
+        Dialogs::choose(m_captions.preview, [&] {
+            QPrintPreviewDialog preview(&printer, parent);
+            preview.setWindowTitle(m_captions.preview);
+            QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                             [&](QPrinter *p) { render(name, *p); });
+            preview.exec();
+            return QVariant();
+        });
+        return;
+    }
+    const bool accepted = Dialogs::choose(QStringLiteral("Imprimir"), [&] {
+                              QPrintDialog dialog(&printer, parent);
+                              return QVariant(dialog.exec() == QDialog::Accepted);
+                          }).toBool();
+    if (accepted)
+        render(name, printer, m_captions.printing);
+}

@@ -1,0 +1,53 @@
+#include "MunicipalApp.h"
+
+#include "Dialogs.h"
+#include "ReportEngine.h"
+#include "TCreditos.h"
+#include "TDataModule1.h"
+#include "TFormAjuda.h"
+#include "TFormCadastro.h"
+#include "TFormDadosGerais.h"
+#include "TFormPrincipal.h"
+
+MunicipalApp::MunicipalApp()
+{
+    // The main window comes first, then the data module; every other window
+    // finds the data sets open.
+    auto principal = std::make_unique<TFormPrincipal>();
+    DataModule1 = new TDataModule1(this);
+    FormPrincipal = principal.release();
+    FormPrincipal->setDataModule(DataModule1);
+    FormCadastro = new TFormCadastro(*DataModule1);
+    FormDadosGerais = new TFormDadosGerais(*DataModule1);
+    Creditos = new TCreditos(FormPrincipal);
+    FormAjuda = new TFormAjuda;
+    RvSystem1 = new ReportEngine({QStringLiteral("Opções de saída"), QStringLiteral("Status do relatório"),
+                                  QStringLiteral("Visualização")});
+
+    connect(FormPrincipal, &TFormPrincipal::enterRequested, this, &MunicipalApp::BtnEntrarClick);
+    connect(FormPrincipal, &TFormPrincipal::creditsRequested, this, [this] {
+        Dialogs::choose(Creditos->windowTitle(), [this] { return QVariant(Creditos->exec()); });
+    });
+    connect(FormCadastro, &TFormCadastro::municipalityLabelChanged, FormPrincipal, &TFormPrincipal::setMunicipalityLabel);
+    connect(FormCadastro, &TFormCadastro::workWindowRequested, FormDadosGerais, &QWidget::show);
+    connect(FormDadosGerais, &TFormDadosGerais::editRegistrationRequested, FormCadastro, &TFormCadastro::showForEditing);
+    connect(FormDadosGerais, &TFormDadosGerais::helpRequested, FormAjuda, &QWidget::show);
+}
+
+MunicipalApp::~MunicipalApp()
+{
+    delete RvSystem1;
+    delete FormAjuda;
+    delete FormDadosGerais;
+    delete FormCadastro;
+    delete FormPrincipal; // owns the credits window
+    delete DataModule1;
+}
+
+void MunicipalApp::BtnEntrarClick()
+{
+    if (DataModule1->ADOTableCadastro->recNo() > 0)
+        FormDadosGerais->show();
+    else
+        FormCadastro->show();
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+class ReportEngine;
+class TCreditos;
+class TDataModule1;
+class TFormAjuda;
+class TFormCadastro;
+class TFormDadosGerais;
+class TFormPrincipal;
+
+// The municipality module's windows and data module, created hidden in
+// their fixed order and wired together; they live as long as this object.
+class MunicipalApp : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Throws StepError when the database cannot be opened.
+    MunicipalApp();
+    ~MunicipalApp() override;
+
+    TFormPrincipal *FormPrincipal;
+    TDataModule1 *DataModule1;
+    TFormCadastro *FormCadastro;
+    TFormDadosGerais *FormDadosGerais;
+    TCreditos *Creditos;
+    TFormAjuda *FormAjuda;
+    ReportEngine *RvSystem1;
+
+private:
+    void BtnEntrarClick();
+};

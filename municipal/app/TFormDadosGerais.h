@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QTabWidget;
+class QToolBar;
+class TDataModule1;
+
+// The work window: the registered municipality in its header, the survey's
+// pages in the order of the work, and a tool bar.
+class TFormDadosGerais : public QWidget
+{
+    Q_OBJECT
+
+public:
+    TFormDadosGerais(TDataModule1 &dm, QWidget *parent = nullptr);
+
+    // The header's texts: municipality name, state code, survey period.
+    QString headerMunicipio() const;
+    QString headerUF() const;
+    QString headerPeriodo() const;
+
+    // Pages are added by the parts of the survey they belong to.
+    QTabWidget *parametersPages() const { return m_parameters; }
+    QTabWidget *consolidatedPages() const { return m_consolidated; }
+    QWidget *needsPage() const { return m_needs; }
+
+signals:
+    void editRegistrationRequested();
+    void helpRequested();
+
+private:
+    void showHeader();
+
+    TDataModule1 &m_dm;
+    QLabel *m_municipio;
+    QLabel *m_uf;
+    QLabel *m_periodo;
+    QTabWidget *m_parameters;
+    QTabWidget *m_consolidated;
+    QWidget *m_needs;
+};
