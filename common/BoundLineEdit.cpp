@@ -70,9 +70,17 @@ void BoundLineEdit::startEdit()
         m_dirty = false;
         return;
     }
-    if (!ds->isEditing())
-        ds->edit();
+    // Dirty first: putting the row into edit reloads the bound boxes.
     m_dirty = true;
+    if (!ds->isEditing()) {
+        try {
+            ds->edit();
+        } catch (const StepError &) {
+            m_dirty = false;
+            reload();
+            throw;
+        }
+    }
 }
 
 void BoundLineEdit::flush()

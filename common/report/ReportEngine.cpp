@@ -89,8 +89,11 @@ int ReportEngine::render(const QString &name, QPagedPaintDevice &device, const Q
     device.setPageOrientation(layout->orientation());
     StatusWindow status(nullptr, m_captions.status, pageCaption.isEmpty() ? m_captions.generating : pageCaption);
     ReportCanvas canvas(device, [&status](int page) { status.page(page); });
+    canvas.setHeader([&](ReportCanvas &c) { layout->header(c, m_params); });
+    if (layout->footerHeight() > 0)
+        canvas.setFooter([&](ReportCanvas &c) { layout->footer(c, m_params); }, layout->footerHeight());
     canvas.begin();
-    layout->paint(canvas, m_params);
+    layout->body(canvas, m_params);
     canvas.finish();
     return canvas.pageNumber();
 }

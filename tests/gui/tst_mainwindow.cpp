@@ -1,0 +1,115 @@
+#include "AppFixture.h"
+#include "DataSet.h"
+#include "TCreditos.h"
+#include "TDataModule1.h"
+#include "TFormCadastro.h"
+#include "TFormDadosGerais.h"
+#include "TFormPrincipal.h"
+
+#include <QLabel>
+#include <QStatusBar>
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void showsTheRegisteredMunicipality_data()
+    {
+        QTest::addColumn<QString>("registration"); // SQL run before start
+        QTest::addColumn<QString>("label");
+        QTest::newRow("nothing registered") << QString() << " - ";
+        QTest::newRow("registered") << "insert into Cadastro values (2611606, 'Recife', 'PE', 500000, 'Jan/2026', '2026')"
+                                    << "Recife - PE";
+    }
+
+    void showsTheRegisteredMunicipality()
+    {
+        QFETCH(QString, registration);
+        TestSupport::WorkFolder folder;
+        folder.initMunicipalDatabase();
+        if (!registration.isEmpty())
+            TestSupport::sqlite(folder.file(QStringLiteral("Nubrel2012Municipios.db")), registration);
+        Dialogs::setScripted(true);
+        MunicipalApp app;
+        TFormPrincipal *main = app.FormPrincipal;
+        main->show();
+        QCOMPARE(main->windowTitle(), QStringLiteral("Nubrel - Tarvessa"));
+        QTEST(main->municipalityLabel(), "label");
+        QVERIFY(TestSupport::findByCaption(main, QStringLiteral("Entrar")));
+        QVERIFY(TestSupport::findByCaption(main, QStringLiteral("Limpar BD")));
+        QVERIFY(TestSupport::findByCaption(main, QStringLiteral("Encerrar")));
+        QVERIFY(TestSupport::findByCaption(main, QStringLiteral("Créditos")));
+        QCOMPARE(main->statusBar()->findChild<QLabel *>()->text(), QStringLiteral("Nubrel - Versão 1.2"));
+        QCOMPARE(TestSupport::unnamedControls(main), QStringList());
+
+        // "Entrar" leads to the registration, or to the work once registered
+        clickCaption(main, QStringLiteral("Entrar"));
+        QCOMPARE(app.FormCadastro->isVisible(), registration.isEmpty());
+        QCOMPARE(app.FormDadosGerais->isVisible(), !registration.isEmpty());
+    }
+
+    void clearDatabaseEmptiesEverySurveyTable()
+    {
+        AppFixture f;
+        f.sql(QStringLiteral(
+            "insert into Cadastro values (2611606, 'Recife', 'PE', 500000, 'Jan/2026', '2026');"
+            "insert into PlanoAmostral (CodigoMunicipio, Estrato) values (2611606, 1), (2611606, 2);"
+            "insert into DefinicaoQuart (Estrato, Item, Bairro) values (1, 1, 'Boa Viagem'), (2, 1, 'Graças');"
+            "insert into Necessidades (QuantEstratosALevantar) values (2);"
+            "insert into Consolidado (Estrato) values (1), (2); insert into TotaisDoConsolidado (TotalEstratos) values (2);"
+            "insert into Indices (Estrato) values (1), (2); insert into PercentuaisCriadouros (PercentDepA1) values (1);"
+            "insert into Kavel (Municipio) values ('Recife');"));
+        f.app.reset();
+        f.app = std::make_unique<MunicipalApp>();
+        TFormPrincipal *main = f.app->FormPrincipal;
+        main->show();
+        f.app->FormDadosGerais->show();
+        QCOMPARE(f.app->FormDadosGerais->headerMunicipio(), QStringLiteral("Recife"));
+
+        clickCaption(main, QStringLiteral("Limpar BD"));
+        QVERIFY(Dialogs::shown().isEmpty()); // asks nothing, says nothing
+        QCOMPARE(main->municipalityLabel(), QString());
+        QCOMPARE(f.sql(QStringLiteral(
+                     "select (select count(*) from Cadastro) || (select count(*) from PlanoAmostral) || "
+                     "(select count(*) from DefinicaoQuart) || (select count(*) from Necessidades) || "
+                     "(select count(*) from Consolidado) || (select count(*) from TotaisDoConsolidado) || "
+                     "(select count(*) from Indices) || (select count(*) from PercentuaisCriadouros) || "
+                     "(select count(*) from Kavel)")),
+                 QStringLiteral("000000000"));
+        // the reference tables stay
+        QCOMPARE(f.sql(QStringLiteral("select count(*) from \"MunicípiosDoBrasil\"")), QStringLiteral("5570"));
+        // the open work window now shows the empty tables
+        QCOMPARE(f.app->FormDadosGerais->headerMunicipio(), QString());
+        QCOMPARE(f.app->DataModule1->ADOTablePlanoAmostral->recordCount(), 0);
+
+        // again on an empty database: nothing changes, nothing is shown
+        clickCaption(main, QStringLiteral("Limpar BD"));
+        QVERIFY(Dialogs::shown().isEmpty());
+        // and "Entrar" now leads to the registration
+        f.app->FormDadosGerais->close();
+        clickCaption(main, QStringLiteral("Entrar"));
+        QVERIFY(f.app->FormCadastro->isVisible());
+    }
+
+    void creditsNameRolesOnly()
+    {
+        AppFixture f;
+        f.app->FormPrincipal->show();
+        clickCaption(f.app->FormPrincipal, QStringLiteral("Créditos"));
+        QCOMPARE(Dialogs::shown().size(), 1);
+        QCOMPARE(Dialogs::shown().first().title, QStringLiteral("Créditos"));
+        QWidget *credits = f.app->Creditos;
+        QStringList texts;
+        for (QLabel *l : credits->findChildren<QLabel *>())
+            texts << l->text();
+        for (const QString &t : {QStringLiteral("Nubrel"), QStringLiteral("Versão 1.2"), QStringLiteral("Kavel - Pelvane"),
+                                 QStringLiteral("Tecnologia elaborada por :"), QStringLiteral("Desenvolvimento do Sistema"),
+                                 QStringLiteral("Equipe Nubrel")})
+            QVERIFY2(texts.contains(t), qPrintable(t));
+        QVERIFY(TestSupport::findByCaption(credits, QStringLiteral("OK")));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
