@@ -48,9 +48,11 @@ void BoundLineEdit::attach()
 
 void BoundLineEdit::reload()
 {
-    if (m_dirty)
-        return; // keep what the user is typing until it is written
     DataSet *ds = dataSet();
+    // What the user typed stays until it is written, or until the edit ends.
+    if (m_dirty && ds && ds->isEditing())
+        return;
+    m_dirty = false;
     QString text;
     if (ds && ds->isActive() && !ds->isEmpty()) {
         try {

@@ -4,13 +4,17 @@
 #include "DataSource.h"
 #include "Dialogs.h"
 
-#include <QHeaderView>
+#include <QAbstractButton>
 
 DataGrid::DataGrid(QWidget *parent) : QTableView(parent), m_model(new DataSetModel(this))
 {
     setModel(m_model);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // One row at a time: the corner's "select all" has nothing to do.
+    setCornerButtonEnabled(false);
+    for (QAbstractButton *corner : findChildren<QAbstractButton *>())
+        corner->setAccessibleName(QStringLiteral("Selecionar tudo"));
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &current) {
         DataSet *ds = m_model->dataSet();
         if (ds && ds->isActive() && current.isValid() && ds->recNo() != current.row() + 1)

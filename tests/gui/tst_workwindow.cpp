@@ -35,6 +35,7 @@ private slots:
                                     QStringLiteral("Consolidado")}));
         for (const char *caption : {"Editar Cadastro", "Gerar dados para Kavel", "Ajuda", "Fechar"})
             QVERIFY2(TestSupport::findByCaption(work, QString::fromUtf8(caption)), caption);
+        QCOMPARE(TestSupport::unnamedControls(work), QStringList());
 
         // "Editar Cadastro" opens the registration with its row in edit
         clickCaption(work, QStringLiteral("Editar Cadastro"));
