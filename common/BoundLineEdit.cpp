@@ -5,6 +5,8 @@
 #include "Dialogs.h"
 #include "StepError.h"
 
+#include <QFocusEvent>
+
 BoundLineEdit::BoundLineEdit(QWidget *parent) : QLineEdit(parent)
 {
     connect(this, &QLineEdit::textEdited, this, [this] { Dialogs::runStep(this, [this] { startEdit(); }); });
@@ -103,6 +105,10 @@ void BoundLineEdit::flush()
 void BoundLineEdit::focusOutEvent(QFocusEvent *event)
 {
     QLineEdit::focusOutEvent(event);
+    // Another window or a menu taking the focus is no exit from the box.
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+        return;
     if (Dialogs::runStep(this, [this] { flush(); }))
-        emit exited();
+        emit exited(reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason);
 }

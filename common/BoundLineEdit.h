@@ -21,8 +21,9 @@ public:
     void flush();
 
 signals:
-    // The focus left the box and its text reached the column.
-    void exited();
+    // The focus moved from the box to another control of the window and its
+    // text reached the column; `byKeyboard` when Tab or Backtab moved it.
+    void exited(bool byKeyboard);
 
 protected:
     void focusOutEvent(QFocusEvent *event) override;

@@ -408,7 +408,12 @@ QString DataSet::asText(int fieldIndex) const
 
 long long DataSet::asInteger(int fieldIndex) const
 {
-    const QVariant v = value(fieldIndex);
+    return integerAt(m_current, fieldIndex);
+}
+
+long long DataSet::integerAt(int row, int fieldIndex) const
+{
+    const QVariant v = valueAt(row, fieldIndex);
     if (v.isNull())
         return 0;
     switch (m_fields[fieldIndex].type) {
@@ -425,7 +430,12 @@ long long DataSet::asInteger(int fieldIndex) const
 
 long double DataSet::asFloat(int fieldIndex) const
 {
-    const QVariant v = value(fieldIndex);
+    return floatAt(m_current, fieldIndex);
+}
+
+long double DataSet::floatAt(int row, int fieldIndex) const
+{
+    const QVariant v = valueAt(row, fieldIndex);
     if (v.isNull())
         return 0;
     switch (m_fields[fieldIndex].type) {
@@ -546,6 +556,12 @@ void DataSet::clear(int fieldIndex)
 void DataSet::addEditor(QObject *owner, std::function<void()> flush)
 {
     m_editors.append({QPointer<QObject>(owner), std::move(flush)});
+}
+
+void DataSet::updateRecord()
+{
+    if (isEditing())
+        flushEditors();
 }
 
 void DataSet::flushEditors()

@@ -87,6 +87,8 @@ public:
     // Any row, by 0-based index, without moving.
     QVariant valueAt(int row, int field) const;
     QString textAt(int row, int field) const;
+    long long integerAt(int row, int field) const;
+    long double floatAt(int row, int field) const;
 
     // Writing needs the row in edit or insert.
     void setInteger(int field, long long value);
@@ -107,6 +109,8 @@ public:
     void remove(); // deletes the current row; the next one becomes current
     // Posts a pending change, drops a new row nobody changed.
     void checkBrowseMode();
+    // Writes what bound controls hold into the row being edited.
+    void updateRecord();
 
     // Bound controls register how to write their pending text into the row;
     // it is called before the row is posted.

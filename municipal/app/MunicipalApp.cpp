@@ -8,6 +8,8 @@
 #include "TFormCadastro.h"
 #include "TFormDadosGerais.h"
 #include "TFormPrincipal.h"
+#include "TFormVisualizarBairros.h"
+#include "Report1.h"
 
 MunicipalApp::MunicipalApp()
 {
@@ -17,12 +19,15 @@ MunicipalApp::MunicipalApp()
     DataModule1 = new TDataModule1(this);
     FormPrincipal = principal.release();
     FormPrincipal->setDataModule(DataModule1);
-    FormCadastro = new TFormCadastro(*DataModule1);
-    FormDadosGerais = new TFormDadosGerais(*DataModule1);
-    Creditos = new TCreditos(FormPrincipal);
-    FormAjuda = new TFormAjuda;
     RvSystem1 = new ReportEngine({QStringLiteral("Opções de saída"), QStringLiteral("Status do relatório"),
                                   QStringLiteral("Visualização")});
+    RvSystem1->addReport(QStringLiteral("Report1"),
+                         [this] { return std::make_unique<Report1>(*DataModule1->ADOTablePlanoAmostral); });
+    FormCadastro = new TFormCadastro(*DataModule1);
+    FormDadosGerais = new TFormDadosGerais(*DataModule1, *RvSystem1);
+    FormVisualizarBairros = new TFormVisualizarBairros(*DataModule1);
+    Creditos = new TCreditos(FormPrincipal);
+    FormAjuda = new TFormAjuda;
 
     connect(FormPrincipal, &TFormPrincipal::enterRequested, this, &MunicipalApp::BtnEntrarClick);
     connect(FormPrincipal, &TFormPrincipal::creditsRequested, this, [this] {
@@ -32,15 +37,17 @@ MunicipalApp::MunicipalApp()
     connect(FormCadastro, &TFormCadastro::workWindowRequested, FormDadosGerais, &QWidget::show);
     connect(FormDadosGerais, &TFormDadosGerais::editRegistrationRequested, FormCadastro, &TFormCadastro::showForEditing);
     connect(FormDadosGerais, &TFormDadosGerais::helpRequested, FormAjuda, &QWidget::show);
+    connect(FormDadosGerais, &TFormDadosGerais::neighbourhoodViewRequested, FormVisualizarBairros, &QWidget::show);
 }
 
 MunicipalApp::~MunicipalApp()
 {
-    delete RvSystem1;
     delete FormAjuda;
+    delete FormVisualizarBairros;
     delete FormDadosGerais;
     delete FormCadastro;
     delete FormPrincipal; // owns the credits window
+    delete RvSystem1;
     delete DataModule1;
 }
 

@@ -11,6 +11,7 @@ class TFormAjuda;
 class TFormCadastro;
 class TFormDadosGerais;
 class TFormPrincipal;
+class TFormVisualizarBairros;
 
 // The municipality module's windows and data module, created hidden in
 // their fixed order and wired together; they live as long as this object.
@@ -27,6 +28,7 @@ public:
     TDataModule1 *DataModule1;
     TFormCadastro *FormCadastro;
     TFormDadosGerais *FormDadosGerais;
+    TFormVisualizarBairros *FormVisualizarBairros;
     TCreditos *Creditos;
     TFormAjuda *FormAjuda;
     ReportEngine *RvSystem1;

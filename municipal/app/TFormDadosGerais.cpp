@@ -1,6 +1,9 @@
 #include "TFormDadosGerais.h"
 
 #include "DataSet.h"
+#include "DefinicaoQuartPage.h"
+#include "PlanoAmostralPage.h"
+#include "WorkingValues.h"
 #include "TDataModule1.h"
 
 #include <QAction>
@@ -10,7 +13,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-TFormDadosGerais::TFormDadosGerais(TDataModule1 &dm, QWidget *parent) : QWidget(parent, Qt::Window), m_dm(dm)
+TFormDadosGerais::TFormDadosGerais(TDataModule1 &dm, ReportEngine &reports, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_dm(dm), m_values(new WorkingValues(*dm.ADOTablePlanoAmostral, this))
 {
     setWindowTitle(QStringLiteral("Dados gerais"));
     resize(900, 640);
@@ -53,6 +57,18 @@ TFormDadosGerais::TFormDadosGerais(TDataModule1 &dm, QWidget *parent) : QWidget(
     m_parameters = new QTabWidget(tabs);
     m_parameters->setDocumentMode(true);
     tabs->addTab(m_parameters, QStringLiteral("Cálculo de parâmetros"));
+    m_planPage = new PlanoAmostralPage(dm, *m_values, reports, [this] {
+        return ReportParams{{QStringLiteral("Municipio"), headerMunicipio()},
+                            {QStringLiteral("UF"), headerUF()},
+                            {QStringLiteral("Periodo"), headerPeriodo()}};
+    });
+    m_parameters->addTab(m_planPage, QStringLiteral("Plano amostral"));
+    m_blocksPage = new DefinicaoQuartPage(dm, *m_values, [this] {
+        return BlockListPrinting::Header{headerMunicipio(), headerUF()};
+    });
+    m_parameters->addTab(m_blocksPage, QStringLiteral("Definição de quarteirões"));
+    connect(m_blocksPage, &DefinicaoQuartPage::neighbourhoodViewRequested, this,
+            &TFormDadosGerais::neighbourhoodViewRequested);
     m_needs = new QWidget(tabs);
     m_needs->setLayout(new QVBoxLayout);
     tabs->addTab(m_needs, QStringLiteral("Planejamento de necessidades"));

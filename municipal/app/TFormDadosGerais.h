@@ -2,7 +2,11 @@
 
 #include <QWidget>
 
+class DefinicaoQuartPage;
+class PlanoAmostralPage;
 class QLabel;
+class ReportEngine;
+class WorkingValues;
 class QTabWidget;
 class QToolBar;
 class TDataModule1;
@@ -14,7 +18,7 @@ class TFormDadosGerais : public QWidget
     Q_OBJECT
 
 public:
-    TFormDadosGerais(TDataModule1 &dm, QWidget *parent = nullptr);
+    TFormDadosGerais(TDataModule1 &dm, ReportEngine &reports, QWidget *parent = nullptr);
 
     // The header's texts: municipality name, state code, survey period.
     QString headerMunicipio() const;
@@ -25,10 +29,14 @@ public:
     QTabWidget *parametersPages() const { return m_parameters; }
     QTabWidget *consolidatedPages() const { return m_consolidated; }
     QWidget *needsPage() const { return m_needs; }
+    PlanoAmostralPage *planPage() const { return m_planPage; }
+    DefinicaoQuartPage *blocksPage() const { return m_blocksPage; }
+    WorkingValues &workingValues() const { return *m_values; }
 
 signals:
     void editRegistrationRequested();
     void helpRequested();
+    void neighbourhoodViewRequested();
 
 private:
     void showHeader();
@@ -40,4 +48,7 @@ private:
     QTabWidget *m_parameters;
     QTabWidget *m_consolidated;
     QWidget *m_needs;
+    WorkingValues *m_values;
+    PlanoAmostralPage *m_planPage;
+    DefinicaoQuartPage *m_blocksPage;
 };

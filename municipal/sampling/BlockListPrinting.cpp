@@ -1,0 +1,100 @@
+#include "BlockListPrinting.h"
+
+#include "CommandDocument.h"
+#include "DataSet.h"
+#include "PlanFields.h"
+#include "TDataModule1.h"
+
+#include <QStandardPaths>
+
+using namespace PlanFields;
+
+namespace BlockListPrinting {
+
+namespace {
+
+const QString CR = QStringLiteral("\r");
+
+QString repeat(QChar c, int n)
+{
+    return QString(n, c);
+}
+
+// The heading down to the "Estrato" line; the rules' lengths differ between the two documents.
+void heading(CommandDocument &doc, const Header &header, const QString &estrato, int firstRule, int secondRule)
+{
+    doc.fontSize(12);
+    doc.bold();
+    doc.insert(QStringLiteral("Kavel - Pelvane"));
+    doc.fontSize(6);
+    doc.insert(CR + repeat(QLatin1Char('_'), firstRule));
+    doc.fontSize(18);
+    doc.insert(CR + CR + repeat(QLatin1Char(' '), 45) + QStringLiteral("Nubrel") + repeat(QLatin1Char(' '), 2));
+    doc.insert(CR + CR);
+    doc.bold();
+    doc.fontSize(14);
+    doc.insert(header.municipio + QStringLiteral(" ") + QStringLiteral("(") + header.uf + QStringLiteral(")"));
+    doc.fontSize(6);
+    doc.insert(CR + repeat(QLatin1Char('_'), secondRule));
+    doc.insert(CR + CR + CR + CR);
+    doc.bold();
+    doc.fontSize(13);
+    doc.insert(repeat(QLatin1Char(' '), 63) + QStringLiteral("Estrato ") + estrato);
+}
+
+void neighbourhoodLine(CommandDocument &doc, const DataSet &items)
+{
+    doc.insert(QStringLiteral("Bairro :   ") + items.asText(Bairro) + QStringLiteral("            N° de quarteirões : ")
+               + items.asText(Quarteirao));
+}
+
+void toWorkLine(CommandDocument &doc, const DataSet &items)
+{
+    doc.insert(QStringLiteral("Quarteirões a trabalhar : ") + items.asText(TotalQuartBairro));
+}
+
+} // namespace
+
+std::unique_ptr<CommandDocument> currentNeighbourhood(TDataModule1 &dm, const Header &header)
+{
+    const DataSet &items = *dm.ADOTableDefQuart;
+    auto document = std::make_unique<CommandDocument>();
+    CommandDocument &doc = *document;
+    heading(doc, header, items.asText(Estrato), 96, 72);
+    doc.insert(CR + CR);
+    neighbourhoodLine(doc, items);
+    doc.insert(CR + CR);
+    toWorkLine(doc, items);
+    doc.insert(CR + CR);
+    doc.insert(items.asText(QuarteiroesATrabalhar));
+    return document;
+}
+
+std::unique_ptr<CommandDocument> wholeStratum(TDataModule1 &dm, const Header &header)
+{
+    DataSet &items = *dm.ADOTableDefQuart;
+    auto document = std::make_unique<CommandDocument>();
+    CommandDocument &doc = *document;
+    // A stratum without items still has its number: the plan's current stratum.
+    heading(doc, header, dm.ADOTablePlanoAmostral->asText(Estrato), 101, 79);
+    items.first();
+    const int count = items.recordCount();
+    for (int i = 0; i < count; ++i) {
+        doc.insert(CR + CR);
+        neighbourhoodLine(doc, items);
+        doc.insert(CR + CR);
+        toWorkLine(doc, items);
+        doc.insert(CR + CR);
+        doc.insert(items.asText(QuarteiroesATrabalhar));
+        doc.insert(CR + CR + CR);
+        items.next();
+    }
+    return document;
+}
+
+QString documentsFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+} // namespace BlockListPrinting

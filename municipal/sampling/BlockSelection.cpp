@@ -1,0 +1,174 @@
+#include "BlockSelection.h"
+
+#include "DataSet.h"
+#include "Dialogs.h"
+#include "NumberText.h"
+#include "PlanFields.h"
+#include "TDataModule1.h"
+#include "WorkingValues.h"
+
+#include <cmath>
+
+using namespace PlanFields;
+using NumberText::fixed;
+using NumberText::toFloat;
+using NumberText::toInteger;
+
+namespace BlockSelection {
+
+namespace {
+
+const QString separator = QStringLiteral("  -  ");
+
+// Counts on from q, one pick every interval, while the neighbourhood has
+// blocks left; appends each pick to the list. Returns the number of steps.
+int pickBlocks(double &q, long double interval, long double blocks, QString &list)
+{
+    int k = 0;
+    while (blocks >= q) {
+        q = q + double(interval);
+        if (blocks >= q)
+            list += separator + QString::number(static_cast<long long>(std::trunc(q)));
+        ++k;
+    }
+    return k;
+}
+
+long double planInterval(const DataSet &plan)
+{
+    return toFloat(fixed(toFloat(plan.asText(IntervaloDeQuart)), 5));
+}
+
+void freshSelection(DataSet &plan, DataSet &items, WorkingValues &values)
+{
+    const QString start = toFloat(plan.asText(QuartInicial)) >= 1 ? values.PosicaoProximoBairro : QStringLiteral("1");
+    items.setText(QuarteiroesATrabalhar, start);
+    const long long s = toInteger(start);
+    const long long b = toInteger(items.asText(Quarteirao));
+    if (s > b) {
+        items.setText(Observacao, QString::fromUtf8(notSurveyed));
+        items.clear(QuarteiroesATrabalhar);
+        items.setInteger(TotalQuartBairro, 0);
+        return;
+    }
+    items.setText(Observacao, QString::fromUtf8(toWork));
+    const long double interval = planInterval(plan);
+    double q = double(s);
+    QString list = start;
+    const int k = pickBlocks(q, interval, b, list);
+    items.setText(QuarteiroesATrabalhar, list);
+    items.setInteger(TotalQuartBairro, k);
+    const QString next = fixed(q - b, 0);
+    values.PosicaoProximoBairro = next == QLatin1String("0") ? QStringLiteral("1") : next;
+}
+
+void manualStart(DataSet &plan, DataSet &items)
+{
+    items.setText(Observacao, QString::fromUtf8(toWork));
+    const long double interval = planInterval(plan);
+    QString list = items.asText(QuarteiroesATrabalhar);
+    double q = double(toFloat(list));
+    const long double b = toFloat(items.asText(Quarteirao));
+    const int k = pickBlocks(q, interval, b, list);
+    items.setText(QuarteiroesATrabalhar, list);
+    items.setInteger(TotalQuartBairro, k);
+}
+
+// The sum of the neighbourhood totals of the stratum's items.
+long long stratumTotal(const DataSet &items)
+{
+    long long total = 0;
+    for (int row = 0; row < items.recordCount(); ++row)
+        total += items.integerAt(row, TotalQuartBairroPosition);
+    return total;
+}
+
+} // namespace
+
+void blockCountTyped(TDataModule1 &dm)
+{
+    DataSet &items = *dm.ADOTableDefQuart;
+    if (items.isEmpty() && !items.isEditing())
+        return;
+    if (!items.isEditing())
+        items.edit();
+    items.clear(QuarteiroesATrabalhar);
+}
+
+void calculate(TDataModule1 &dm, WorkingValues &values, QWidget *parent)
+{
+    DataSet &plan = *dm.ADOTablePlanoAmostral;
+    DataSet &items = *dm.ADOTableDefQuart;
+    if (items.recNo() == 0 || !items.isEditing())
+        return;
+    items.updateRecord();
+    const QString itemBlocks = items.asText(Quarteirao);
+
+    if (items.asText(QuarteiroesATrabalhar).isEmpty())
+        freshSelection(plan, items, values);
+    else
+        manualStart(plan, items);
+    values.notify();
+
+    // Moving to the first item saves the one just computed.
+    items.first();
+    values.TotalQuartEstrato = QString::number(stratumTotal(items));
+    items.last();
+    values.notify();
+
+    // The announced neighbourhoods, and their blocks against the plan.
+    if (toInteger(values.BairrosCalculados) < toInteger(values.BairrosAnunciados))
+        values.BairrosCalculados = QString::number(toInteger(values.BairrosCalculados) + 1);
+    values.QuartBairrosCalculados = QString::number(toInteger(values.QuartBairrosCalculados) + toInteger(itemBlocks));
+    values.notify();
+    if (toInteger(values.BairrosCalculados) >= toInteger(values.BairrosAnunciados)
+        && toInteger(values.QuartBairrosCalculados) != toInteger(plan.asText(NumeroDeQuarteiroesNoEstrato))) {
+        if (toInteger(values.TotalQuartEstrato) > toInteger(plan.asText(QuartQueComporaoAmostra))) {
+            Dialogs::message(parent, QStringLiteral("Atenção!"),
+                             QStringLiteral("Total de quarteirões a inspecionar no estrato é diferente do n° de quarteirões "
+                                            "que comporão a amostra. Redigite os bairros com os respectivos números "
+                                            "corretos de quarteirões"));
+            items.edit();
+        }
+        values.BairrosCalculados = QStringLiteral("0");
+        values.notify();
+        if (items.recNo() > 0 && items.isEditing())
+            items.post();
+    }
+}
+
+void recomputeStratumTotal(TDataModule1 &dm, WorkingValues &values)
+{
+    DataSet &items = *dm.ADOTableDefQuart;
+    if (items.isEditing())
+        return;
+    values.TotalQuartEstrato = QString::number(stratumTotal(items));
+    items.first();
+    values.notify();
+}
+
+void newItem(TDataModule1 &dm, QWidget *parent)
+{
+    DataSet &items = *dm.ADOTableDefQuart;
+    if (dm.ADOTablePlanoAmostral->recNo() == 0 || dm.ADOTablePlanoAmostral->isNull(Estrato)) {
+        Dialogs::message(parent, QStringLiteral("Atenção!"),
+                         QStringLiteral("Crie um estrato no plano amostral antes de definir os seus bairros."));
+        return;
+    }
+    items.updateRecord();
+    if (items.state() == DataSet::State::Edit
+        && Dialogs::question(parent, QStringLiteral("Atenção!"), QStringLiteral("Deseja gravar o registro ?")))
+        items.post();
+    items.insert();
+}
+
+void deleteItem(TDataModule1 &dm, QWidget *parent)
+{
+    DataSet &items = *dm.ADOTableDefQuart;
+    if (items.recNo() == 0)
+        return;
+    if (Dialogs::question(parent, QStringLiteral("Confirmação"), QStringLiteral("Deletar este registro?")))
+        items.remove();
+}
+
+} // namespace BlockSelection

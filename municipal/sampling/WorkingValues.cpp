@@ -1,0 +1,23 @@
+#include "WorkingValues.h"
+
+#include "DataSet.h"
+#include "PlanFields.h"
+
+WorkingValues::WorkingValues(DataSet &plan, QObject *parent) : QObject(parent), m_plan(&plan)
+{
+    connect(&plan, &DataSet::recordChanged, this, &WorkingValues::followStart);
+    connect(&plan, &DataSet::rowsChanged, this, &WorkingValues::followStart);
+    connect(&plan, &DataSet::fieldChanged, this, [this](int index) {
+        if (m_plan && m_plan->isActive() && m_plan->field(index).name == PlanFields::QuartInicial)
+            followStart();
+    });
+    followStart();
+}
+
+void WorkingValues::followStart()
+{
+    if (!m_plan || !m_plan->isActive())
+        return;
+    PosicaoProximoBairro = m_plan->asText(PlanFields::QuartInicial);
+    emit changed();
+}
