@@ -1,0 +1,46 @@
+#pragma once
+
+#include "DataSet.h"
+#include "Dialogs.h"
+#include "TDataModule1.h"
+#include "TestSupport.h"
+#include "WorkingValues.h"
+
+#include <memory>
+
+// A registered municipality's database with its data module and the work
+// window's working values; dialogs answered by the test.
+struct SamplingFixture
+{
+    explicit SamplingFixture(const QString &setupSql = QString())
+    {
+        folder.initMunicipalDatabase();
+        sql(QStringLiteral("insert into Cadastro values (2611606, 'Recife', 'PE', 520000, 'Jan/2026', '2026');") + setupSql);
+        Dialogs::setScripted(true);
+        Dialogs::clearShown();
+        dm = std::make_unique<TDataModule1>();
+        values = std::make_unique<WorkingValues>(*dm->ADOTablePlanoAmostral);
+    }
+    ~SamplingFixture()
+    {
+        values.reset();
+        dm.reset();
+        Dialogs::clearShown();
+    }
+    QString sql(const QString &statement) const
+    {
+        return TestSupport::sqlite(folder.file(QStringLiteral("Nubrel2012Municipios.db")), statement);
+    }
+    DataSet &plan() const { return *dm->ADOTablePlanoAmostral; }
+    DataSet &items() const { return *dm->ADOTableDefQuart; }
+    // The last message, error or question shown.
+    QString lastShown() const
+    {
+        const auto shown = Dialogs::shown();
+        return shown.isEmpty() ? QString() : shown.last().text;
+    }
+
+    TestSupport::WorkFolder folder;
+    std::unique_ptr<TDataModule1> dm;
+    std::unique_ptr<WorkingValues> values;
+};
