@@ -24,6 +24,7 @@ FieldType typeOf(const QString &declared, int *width)
     if (t.startsWith(QLatin1String("FLOAT")) || t.startsWith(QLatin1String("REAL"))
         || t.startsWith(QLatin1String("DOUBLE")))
         return FieldType::Float;
+    // TEXT(n) and CHAR(n) have a width; TEXT, MEMO and the rest are free text.
     static const QRegularExpression sized(QStringLiteral(R"(^(?:VAR)?CHAR\s*\((\d+)\)|^TEXT\s*\((\d+)\))"));
     const QRegularExpressionMatch m = sized.match(t);
     if (m.hasMatch()) {

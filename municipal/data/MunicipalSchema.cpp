@@ -25,7 +25,7 @@ const char *const tables[] = {
         "QuartInicial" INTEGER))",
     R"(CREATE TABLE "DefinicaoQuart" (
         "Estrato" INTEGER, "Item" INTEGER, "Bairro" TEXT(35), "Quarteirao" TEXT(5),
-        "Observação" TEXT(200), "TotalQuartBairro" INTEGER, "QuarteiroesATrabalhar" MEMO))",
+        "Observação" TEXT(200), "TotalQuartBairro" INTEGER, "QuarteiroesATrabalhar" TEXT))",
     R"(CREATE TABLE "Necessidades" (
         "CodigoMunicipio" INTEGER, "QuantEstratosALevantar" FLOAT, "SomaDosImoveisATrabalhar" FLOAT,
         "RendImoveisHomenDia" FLOAT, "ExameLarvaHoraTecnico" FLOAT, "MediaLarvasTubito" FLOAT,

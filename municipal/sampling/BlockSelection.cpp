@@ -159,7 +159,8 @@ void newItem(TDataModule1 &dm, QWidget *parent)
     if (items.state() == DataSet::State::Edit
         && Dialogs::question(parent, QStringLiteral("Atenção!"), QStringLiteral("Deseja gravar o registro ?")))
         items.post();
-    items.insert();
+    // A new item goes after the others, as the stored rows are read back.
+    items.append();
 }
 
 void deleteItem(TDataModule1 &dm, QWidget *parent)

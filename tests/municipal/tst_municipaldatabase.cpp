@@ -35,7 +35,7 @@ void TestMunicipalDatabase::initWritesEveryTableInItsColumnOrder_data()
            "PercentualDeQuartAmostrado:FLOAT IntervaloDeQuart:FLOAT QuartInicial:INTEGER";
     QTest::newRow("DefinicaoQuart") << "DefinicaoQuart"
                                     << "Estrato:INTEGER Item:INTEGER Bairro:TEXT(35) Quarteirao:TEXT(5) "
-                                       "Observação:TEXT(200) TotalQuartBairro:INTEGER QuarteiroesATrabalhar:MEMO";
+                                       "Observação:TEXT(200) TotalQuartBairro:INTEGER QuarteiroesATrabalhar:TEXT";
     QTest::newRow("Necessidades")
         << "Necessidades"
         << "CodigoMunicipio:INTEGER QuantEstratosALevantar:FLOAT SomaDosImoveisATrabalhar:FLOAT "
