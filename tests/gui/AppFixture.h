@@ -13,9 +13,12 @@
 // its dialogs answered by the test.
 struct AppFixture
 {
-    AppFixture()
+    // `setupSql` runs on the fresh database before the program starts.
+    explicit AppFixture(const QString &setupSql = QString())
     {
         folder.initMunicipalDatabase();
+        if (!setupSql.isEmpty())
+            sql(setupSql);
         Dialogs::setScripted(true);
         Dialogs::clearShown();
         app = std::make_unique<MunicipalApp>();

@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -89,8 +90,12 @@ QStringList captionsOf(QAccessibleInterface *iface)
 
 QWidget *findByCaption(QWidget *root, const QString &caption)
 {
+    // Labels carry their own text; the control is what they label. Of a
+    // visible window, only what the user can see right now counts.
     const QList<QWidget *> widgets = root->findChildren<QWidget *>();
     for (QWidget *w : widgets) {
+        if (qobject_cast<QLabel *>(w) || (root->isVisible() && !w->isVisible()))
+            continue;
         QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w);
         if (iface && captionsOf(iface).contains(caption))
             return w;

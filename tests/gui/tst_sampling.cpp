@@ -1,0 +1,239 @@
+#include "AppFixture.h"
+#include "DataGrid.h"
+#include "DataSet.h"
+#include "DefinicaoQuartPage.h"
+#include "NeighbourhoodDelegate.h"
+#include "PlanoAmostralPage.h"
+#include "TDataModule1.h"
+#include "TFormDadosGerais.h"
+#include "TFormVisualizarBairros.h"
+#include "WorkingValues.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QStandardPaths>
+#include <QTabWidget>
+
+using TestSupport::findByCaption;
+
+namespace {
+
+const QString registration =
+    QStringLiteral("insert into Cadastro values (2611606, 'Recife', 'PE', 520000, 'Jan/2026', '2026');");
+
+QString text(QWidget *root, const QString &caption)
+{
+    QWidget *w = findByCaption(root, caption);
+    if (auto *e = qobject_cast<QLineEdit *>(w))
+        return e->text();
+    if (auto *p = qobject_cast<QPlainTextEdit *>(w))
+        return p->toPlainText();
+    return QStringLiteral("<no box '%1'>").arg(caption);
+}
+
+void typeInto(QWidget *root, const QString &caption, const QString &typed)
+{
+    auto *box = qobject_cast<QLineEdit *>(findByCaption(root, caption));
+    QVERIFY2(box, qPrintable(caption));
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, typed);
+}
+
+} // namespace
+
+class TestSampling : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        // documents go into a folder of the test's own
+        m_home.reset(new QTemporaryDir);
+        qputenv("HOME", m_home->path().toUtf8());
+        qunsetenv("XDG_DOCUMENTS_DIR");
+        qunsetenv("XDG_CONFIG_HOME");
+    }
+
+    void planAndBlocksThroughThePages()
+    {
+        AppFixture f(registration);
+        TFormDadosGerais *work = f.app->FormDadosGerais;
+        work->planPage()->setSeedSource([] { return 99999u; });
+        work->show();
+        QVERIFY(QTest::qWaitForWindowExposed(work));
+        QCOMPARE(TestSupport::unnamedControls(work), QStringList());
+
+        clickCaption(work, QStringLiteral("Novo Estrato"));
+        QCOMPARE(text(work, QStringLiteral("Estrato :")), QStringLiteral("1"));
+        QCOMPARE(QApplication::focusWidget(), findByCaption(work, QStringLiteral("Número de imóveis no estrato :")));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("10000"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(text(work, QStringLiteral("Tamanho da amostra :")), QStringLiteral("431"));
+        QCOMPARE(QApplication::focusWidget(), findByCaption(work, QStringLiteral("Número de quarteirões no estrato :")));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("100"));
+        Dialogs::answerNext(QStringLiteral("1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+
+        // 100 dwellings a block, 431 / (100 / 5) = 21.55 blocks, interval 100 / 22
+        QCOMPARE(text(work, QStringLiteral("Estimativa de imóveis por quarteirão :")), QStringLiteral("100"));
+        QCOMPARE(text(work, QStringLiteral("Quart. que comporão a amostra :")), QStringLiteral("22"));
+        QCOMPARE(text(work, QStringLiteral("Intervalo de quarteirões :")), TestSupport::local(QStringLiteral("4.54545")));
+        QCOMPARE(text(work, QStringLiteral("Quarteirão inicial :")), QStringLiteral("4"));
+        QCOMPARE(QApplication::focusWidget(), findByCaption(work, QStringLiteral("Estrato :")));
+        QCOMPARE(f.sql(QStringLiteral("select Estrato, NumeroDeImoveisNoEstrato, TamanhoDaAmostra, QuartInicial from PlanoAmostral")),
+                 QStringLiteral("1|10000|431.0|4"));
+        QCOMPARE(f.sql(QStringLiteral("select Estrato, ImoveisProgramados from Consolidado")), QStringLiteral("1|431"));
+
+        // the neighbourhood page
+        work->parametersPages()->setCurrentWidget(work->blocksPage());
+        clickCaption(work, QStringLiteral("Novo item"));
+        QCOMPARE(text(work, QStringLiteral("Estrato :")), QStringLiteral("1"));
+        typeInto(work, QStringLiteral("Item :"), QStringLiteral("1"));
+        typeInto(work, QStringLiteral("Bairro :"), QStringLiteral("Centro"));
+        typeInto(work, QStringLiteral("Quarteirões :"), QStringLiteral("10"));
+        clickCaption(work, QStringLiteral("Cálculo"));
+        QCOMPARE(text(work, QStringLiteral("Quarteirões a serem trabalhados :")), QStringLiteral("4  -  8"));
+        QCOMPARE(text(work, QStringLiteral("Total de quarteirões a inspecionar do Bairro :")), QStringLiteral("2"));
+        QCOMPARE(text(work, QStringLiteral("Total de quarteirões a inspecionar no estrato :")), QStringLiteral("2"));
+        QCOMPARE(text(work, QStringLiteral("Total de quarteirões que comporão a amostra :")), QStringLiteral("22"));
+        QCOMPARE(text(work, QStringLiteral("Observação")), QStringLiteral("Quarteirões a trabalhar"));
+        QCOMPARE(f.sql(QStringLiteral("select Estrato, Item, Bairro, QuarteiroesATrabalhar from DefinicaoQuart")),
+                 QStringLiteral("1|1|Centro|4  -  8"));
+
+        // the document of the current neighbourhood
+        auto *print = findByCaption(work, QStringLiteral("Imprimir"));
+        QVERIFY(!print->isEnabled());
+        clickCaption(work, QStringLiteral("Imprimir todos os bairros do estrato atual"));
+        clickCaption(work, QStringLiteral("Imprimir o bairro atual"));
+        QVERIFY(!qobject_cast<QCheckBox *>(findByCaption(work, QStringLiteral("Imprimir todos os bairros do estrato atual")))->isChecked());
+        Dialogs::clearShown();
+        clickCaption(work, QStringLiteral("Imprimir"));
+        const auto shown = Dialogs::shown();
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown[1].kind, QStringLiteral("desktop"));
+        const QString path = shown[1].text;
+        QVERIFY2(shown[0].text.contains(path), qPrintable(shown[0].text));
+        QCOMPARE(QFileInfo(path).absolutePath(), QDir(m_home->path()).filePath(QStringLiteral("Documents")));
+        QVERIFY(QFileInfo(path).size() > 0);
+        QVERIFY(!print->isEnabled());
+        QVERIFY(!qobject_cast<QCheckBox *>(findByCaption(work, QStringLiteral("Imprimir o bairro atual")))->isChecked());
+        // with nothing ticked, no document
+        clickCaption(work, QStringLiteral("Imprimir o bairro atual"));
+        clickCaption(work, QStringLiteral("Imprimir o bairro atual"));
+        Dialogs::clearShown();
+        clickCaption(work, QStringLiteral("Imprimir"));
+        QVERIFY(Dialogs::shown().isEmpty());
+        QVERIFY(!print->isEnabled());
+
+        // the plan report through its button
+        work->parametersPages()->setCurrentIndex(0);
+        const QString pdf = f.folder.file(QStringLiteral("plano.pdf"));
+        Dialogs::answerNext(QStringLiteral("pdf"));
+        Dialogs::answerNext(pdf);
+        clickCaption(work, QStringLiteral("Relatório"));
+        const QString report = TestSupport::pdfText(pdf);
+        QVERIFY2(report.contains(QStringLiteral("Recife")) && report.contains(QStringLiteral("Jan/2026")), qPrintable(report));
+        QVERIFY(report.contains(QStringLiteral("4,54545")) || report.contains(QStringLiteral("4.54545")));
+    }
+
+    void strataMovesEnableEachOther()
+    {
+        AppFixture f(registration + QStringLiteral("insert into PlanoAmostral (CodigoMunicipio, Estrato) values "
+                                                   "(2611606, 1), (2611606, 2), (2611606, 3);"));
+        TFormDadosGerais *work = f.app->FormDadosGerais;
+        work->show();
+        const QStringList hints = {QStringLiteral("Primeiro estrato"), QStringLiteral("Estrato anterior"),
+                                   QStringLiteral("Próximo estrato"), QStringLiteral("Último estrato")};
+        const auto enabled = [&] {
+            QString flags;
+            for (const QString &h : hints)
+                flags += findByCaption(work, h)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+            return flags;
+        };
+        clickCaption(work, hints[3]);
+        QCOMPARE(enabled(), QStringLiteral("1100"));
+        QCOMPARE(text(work, QStringLiteral("Estrato :")), QStringLiteral("3"));
+        clickCaption(work, hints[1]);
+        QCOMPARE(enabled(), QStringLiteral("1111"));
+        clickCaption(work, hints[1]);
+        QCOMPARE(enabled(), QStringLiteral("1111")); // on the first row, the beginning not yet hit
+        clickCaption(work, hints[1]);
+        QCOMPARE(enabled(), QStringLiteral("0011"));
+        clickCaption(work, hints[2]);
+        QCOMPARE(enabled(), QStringLiteral("1111"));
+        QCOMPARE(text(work, QStringLiteral("Estrato :")), QStringLiteral("2"));
+        clickCaption(work, hints[0]);
+        QCOMPARE(enabled(), QStringLiteral("0011"));
+    }
+
+    void neighbourhoodView()
+    {
+        const QString longList = QStringLiteral("1  -  4  -  7  -  10  -  13  -  16  -  19  -  22  -  25  -  28  -  31  -  34  -  "
+                                                "37  -  40  -  43  -  46  -  49  -  52  -  55  -  58  -  61  -  64");
+        AppFixture f(registration
+                     + QStringLiteral("insert into PlanoAmostral (CodigoMunicipio, Estrato) values (2611606, 1), (2611606, 2);"
+                                      "insert into Consolidado (Estrato) values (1), (2);"
+                                      "insert into DefinicaoQuart (Estrato, Item, Bairro, QuarteiroesATrabalhar) values "
+                                      "(1, 1, 'Centro', '1  -  3'), (1, 2, 'Várzea', '%1'), (1, 3, 'Graças', '2'),"
+                                      "(2, 1, 'Boa Vista', '5  -  9');")
+                           .arg(longList));
+        TFormDadosGerais *work = f.app->FormDadosGerais;
+        work->show();
+        work->parametersPages()->setCurrentIndex(1);
+        clickCaption(work, QStringLiteral("Visualizar total de bairros"));
+        TFormVisualizarBairros *view = f.app->FormVisualizarBairros;
+        QVERIFY(view->isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(view));
+        QCOMPARE(view->windowTitle(), QStringLiteral("Visualização do total de bairros que compõe os estratos"));
+        QCOMPARE(TestSupport::unnamedControls(view), QStringList());
+        DataGrid *grid = view->grid();
+        QCOMPARE(grid->model()->rowCount(), 3);
+        QCOMPARE(grid->model()->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Quarteiroes a trabalhar"));
+
+        // the even record is painted light blue; the long list wraps in its cell
+        view->resize(500, 400);
+        QTest::qWait(20);
+        grid->setColumnWidth(0, 120);
+        const QImage shot = grid->viewport()->grab().toImage();
+        const QRect second = grid->visualRect(grid->model()->index(1, 0));
+        QCOMPARE(QColor(shot.pixel(second.left() + 2, second.top() + 2)), NeighbourhoodDelegate::evenRowColour());
+        const QRect first = grid->visualRect(grid->model()->index(2, 0));
+        QVERIFY(QColor(shot.pixel(first.left() + 2, first.top() + 2)) != NeighbourhoodDelegate::evenRowColour());
+        QVERIFY2(grid->rowHeight(1) >= 2 * grid->rowHeight(2), "the long block list did not wrap");
+
+        // choosing another stratum shows its items and leaves the plan where it was
+        auto *chooser = qobject_cast<QComboBox *>(findByCaption(view, QStringLiteral("Selecionar um estrato :")));
+        QCOMPARE(chooser->count(), 2);
+        chooser->setFocus();
+        QTest::keyClicks(chooser, QStringLiteral("2"));
+        QCOMPARE(grid->model()->rowCount(), 1);
+        QCOMPARE(grid->model()->index(0, 0).data().toString(), QStringLiteral("Boa Vista"));
+        QCOMPARE(f.app->DataModule1->ADOTablePlanoAmostral->asText(QStringLiteral("Estrato")), QStringLiteral("1"));
+
+        // closing links the items to the current stratum again
+        clickCaption(view, QStringLiteral("Fechar"));
+        QVERIFY(!view->isVisible());
+        QCOMPARE(f.app->DataModule1->ADOTableDefQuart->recordCount(), 3);
+        f.app->DataModule1->ADOTablePlanoAmostral->next();
+        QCOMPARE(f.app->DataModule1->ADOTableDefQuart->recordCount(), 1);
+
+        // the view's moves go over the plan's strata and the grid follows
+        view->show();
+        clickCaption(view, QStringLiteral("Primeiro estrato"));
+        QCOMPARE(grid->model()->rowCount(), 3);
+        clickCaption(view, QStringLiteral("Próximo estrato"));
+        QCOMPARE(grid->model()->rowCount(), 1);
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_home;
+};
+
+QTEST_MAIN(TestSampling)
+#include "tst_sampling.moc"
