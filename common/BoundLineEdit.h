@@ -1,10 +1,9 @@
 #pragma once
 
 #include <QLineEdit>
-#include <QPointer>
 
-class DataSet;
 class DataSource;
+class FieldBinding;
 
 // An edit box that shows one column of the current row as text. Typing puts
 // the row into edit; the text is written into the column when the box is
@@ -16,7 +15,7 @@ class BoundLineEdit : public QLineEdit
 public:
     explicit BoundLineEdit(QWidget *parent = nullptr);
     void bind(DataSource *source, const QString &fieldName);
-    QString fieldName() const { return m_field; }
+    QString fieldName() const;
     // Writes the typed text into the column; throws StepError when it does not convert.
     void flush();
 
@@ -29,13 +28,5 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    void attach();
-    void reload();
-    void startEdit();
-    DataSet *dataSet() const;
-
-    QPointer<DataSource> m_source;
-    QPointer<DataSet> m_attached;
-    QString m_field;
-    bool m_dirty = false;
+    FieldBinding *m_binding;
 };

@@ -1,10 +1,9 @@
 #pragma once
 
 #include <QPlainTextEdit>
-#include <QPointer>
 
-class DataSet;
 class DataSource;
+class FieldBinding;
 
 // A multi-line box that shows one text or memo column of the current row.
 // Typing puts the row into edit; the text is written when the box is left
@@ -16,19 +15,11 @@ class BoundTextEdit : public QPlainTextEdit
 public:
     explicit BoundTextEdit(QWidget *parent = nullptr);
     void bind(DataSource *source, const QString &fieldName);
-    void flush();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    void attach();
-    void reload();
-    DataSet *dataSet() const;
-
-    QPointer<DataSource> m_source;
-    QPointer<DataSet> m_attached;
-    QString m_field;
-    bool m_dirty = false;
+    FieldBinding *m_binding;
 };

@@ -42,15 +42,16 @@ void heading(CommandDocument &doc, const Header &header, const QString &estrato,
     doc.insert(repeat(QLatin1Char(' '), 63) + QStringLiteral("Estrato ") + estrato);
 }
 
-void neighbourhoodLine(CommandDocument &doc, const DataSet &items)
+// The current item: its name and blocks, its count of blocks to work, its block list.
+void itemLines(CommandDocument &doc, const DataSet &items)
 {
+    doc.insert(CR + CR);
     doc.insert(QStringLiteral("Bairro :   ") + items.asText(Bairro) + QStringLiteral("            N° de quarteirões : ")
                + items.asText(Quarteirao));
-}
-
-void toWorkLine(CommandDocument &doc, const DataSet &items)
-{
+    doc.insert(CR + CR);
     doc.insert(QStringLiteral("Quarteirões a trabalhar : ") + items.asText(TotalQuartBairro));
+    doc.insert(CR + CR);
+    doc.insert(items.asText(QuarteiroesATrabalhar));
 }
 
 } // namespace
@@ -61,12 +62,7 @@ std::unique_ptr<CommandDocument> currentNeighbourhood(TDataModule1 &dm, const He
     auto document = std::make_unique<CommandDocument>();
     CommandDocument &doc = *document;
     heading(doc, header, items.asText(Estrato), 96, 72);
-    doc.insert(CR + CR);
-    neighbourhoodLine(doc, items);
-    doc.insert(CR + CR);
-    toWorkLine(doc, items);
-    doc.insert(CR + CR);
-    doc.insert(items.asText(QuarteiroesATrabalhar));
+    itemLines(doc, items);
     return document;
 }
 
@@ -80,12 +76,7 @@ std::unique_ptr<CommandDocument> wholeStratum(TDataModule1 &dm, const Header &he
     items.first();
     const int count = items.recordCount();
     for (int i = 0; i < count; ++i) {
-        doc.insert(CR + CR);
-        neighbourhoodLine(doc, items);
-        doc.insert(CR + CR);
-        toWorkLine(doc, items);
-        doc.insert(CR + CR);
-        doc.insert(items.asText(QuarteiroesATrabalhar));
+        itemLines(doc, items);
         doc.insert(CR + CR + CR);
         items.next();
     }
