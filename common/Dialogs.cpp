@@ -106,10 +106,8 @@ QVariant choose(const QString &kind, const std::function<QVariant()> &show)
 
 bool openWithDesktop(const QString &path)
 {
-    if (script().scripted) {
-        scriptedAnswer(QStringLiteral("desktop"), QString(), path, {});
-        return true;
-    }
+    if (script().scripted)
+        return scriptedAnswer(QStringLiteral("desktop"), QString(), path, true).toBool();
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 

@@ -47,8 +47,9 @@ struct Shown
 
 void setScripted(bool scripted);
 bool isScripted();
-// Queues the answer to the next dialog: bool for a question, a QString for an
-// input or file dialog (a null QVariant cancels it), any value for choose().
+// Queues the answer to the next dialog: bool for a question or for whether
+// the desktop opened a file (it does, unless told), a QString for an input or
+// file dialog (a null QVariant cancels it), any value for choose().
 void answerNext(const QVariant &answer);
 int pendingAnswers();
 QVector<Shown> shown();

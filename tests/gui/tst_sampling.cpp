@@ -123,9 +123,19 @@ private slots:
         QVERIFY(QFileInfo(path).size() > 0);
         QVERIFY(!print->isEnabled());
         QVERIFY(!qobject_cast<QCheckBox *>(findByCaption(work, QStringLiteral("Imprimir o bairro atual")))->isChecked());
+        // the desktop cannot open the document: the step stops, the ticked box stays
+        clickCaption(work, QStringLiteral("Imprimir o bairro atual"));
+        Dialogs::clearShown();
+        Dialogs::answerNext(QVariant()); // the "written to" message
+        Dialogs::answerNext(false);      // no application opens it
+        clickCaption(work, QStringLiteral("Imprimir"));
+        QCOMPARE(Dialogs::shown().last().kind, QStringLiteral("error"));
+        QVERIFY(Dialogs::shown().last().text.contains(QStringLiteral("não pôde ser aberto")));
+        QVERIFY(qobject_cast<QCheckBox *>(findByCaption(work, QStringLiteral("Imprimir o bairro atual")))->isChecked());
+        QVERIFY(print->isEnabled());
+        clickCaption(work, QStringLiteral("Imprimir o bairro atual")); // untick
+
         // with nothing ticked, no document
-        clickCaption(work, QStringLiteral("Imprimir o bairro atual"));
-        clickCaption(work, QStringLiteral("Imprimir o bairro atual"));
         Dialogs::clearShown();
         clickCaption(work, QStringLiteral("Imprimir"));
         QVERIFY(Dialogs::shown().isEmpty());
