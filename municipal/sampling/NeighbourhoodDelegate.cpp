@@ -21,10 +21,11 @@ void NeighbourhoodDelegate::paint(QPainter *painter, const QStyleOptionViewItem 
         QStyledItemDelegate::paint(painter, opt, index);
         return;
     }
+    // A cell not selected is cleared first; a selected one keeps its highlight.
     if (!selected)
         painter->fillRect(option.rect, evenRecord ? evenRowColour() : option.palette.base().color());
     else
-        QStyledItemDelegate::paint(painter, opt, QModelIndex()); // the selection's background only
+        painter->fillRect(option.rect, option.palette.highlight());
     QRect text = option.rect.adjusted(2, 0, -2, -2); // the bottom edge moved up by 2 pixels
     painter->save();
     painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
