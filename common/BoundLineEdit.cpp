@@ -19,11 +19,6 @@ void BoundLineEdit::bind(DataSource *source, const QString &fieldName)
     m_binding->bind(source, fieldName);
 }
 
-QString BoundLineEdit::fieldName() const
-{
-    return m_binding->fieldName();
-}
-
 void BoundLineEdit::flush()
 {
     m_binding->flush();

@@ -15,7 +15,6 @@ class BoundLineEdit : public QLineEdit
 public:
     explicit BoundLineEdit(QWidget *parent = nullptr);
     void bind(DataSource *source, const QString &fieldName);
-    QString fieldName() const;
     // Writes the typed text into the column; throws StepError when it does not convert.
     void flush();
 

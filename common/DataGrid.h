@@ -12,7 +12,6 @@ class DataGrid : public QTableView
 public:
     explicit DataGrid(QWidget *parent = nullptr);
     void bind(DataSource *source, const QVector<DataSetModel::Column> &columns = {});
-    DataSetModel *dataModel() const { return m_model; }
 
 private:
     void followDataSet();

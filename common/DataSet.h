@@ -41,7 +41,6 @@ public:
     // Replacing the statement closes the data set.
     void setStatement(const QString &sql);
     QString statement() const { return m_statement; }
-    QString tableName() const { return m_table; }
     // Shows only the rows whose `linkField` equals the master's `masterField`.
     void setMaster(DataSet *master, const QString &masterField, const QString &linkField);
 
@@ -68,7 +67,6 @@ public:
 
     State state() const { return m_state; }
     bool isEditing() const { return m_state == State::Edit || m_state == State::Insert; }
-    bool isModified() const { return m_modified; }
 
     int fieldCount() const { return int(m_fields.size()); }
     const FieldDef &field(int index) const;

@@ -90,13 +90,6 @@ QString saveFileName(QWidget *parent, const QString &caption, const QString &sta
     return QFileDialog::getSaveFileName(parent, caption, startPath, filter);
 }
 
-QString openFileName(QWidget *parent, const QString &caption, const QString &startPath, const QString &filter)
-{
-    if (script().scripted)
-        return scriptedAnswer(QStringLiteral("open"), caption, startPath, QString()).toString();
-    return QFileDialog::getOpenFileName(parent, caption, startPath, filter);
-}
-
 QVariant choose(const QString &kind, const std::function<QVariant()> &show)
 {
     if (script().scripted)
@@ -135,11 +128,6 @@ bool isScripted()
 void answerNext(const QVariant &answer)
 {
     script().answers.push_back(answer);
-}
-
-int pendingAnswers()
-{
-    return int(script().answers.size());
 }
 
 QVector<Shown> shown()

@@ -26,7 +26,6 @@ std::optional<QString> inputText(QWidget *parent, const QString &title, const QS
                                  const QString &defaultText = QString());
 // File dialogs; empty when cancelled.
 QString saveFileName(QWidget *parent, const QString &caption, const QString &startPath, const QString &filter);
-QString openFileName(QWidget *parent, const QString &caption, const QString &startPath, const QString &filter);
 // A custom choice dialog (the report output options): `show` runs the real
 // dialog and returns its result; in scripted mode the queued answer is returned instead.
 QVariant choose(const QString &kind, const std::function<QVariant()> &show);
@@ -40,7 +39,7 @@ bool runStep(QWidget *parent, const std::function<void()> &action);
 // ---- scripted mode, for tests --------------------------------------------
 struct Shown
 {
-    QString kind;  // "question", "message", "error", "input", "save", "open", "choose", "desktop"
+    QString kind;  // "question", "message", "error", "input", "save", "choose", "desktop"
     QString title;
     QString text;
 };
@@ -51,7 +50,6 @@ bool isScripted();
 // the desktop opened a file (it does, unless told), a QString for an input or
 // file dialog (a null QVariant cancels it), any value for choose().
 void answerNext(const QVariant &answer);
-int pendingAnswers();
 QVector<Shown> shown();
 void clearShown();
 

@@ -21,7 +21,6 @@ public:
     FieldBinding(QObject *control, std::function<QString()> controlText, std::function<void(const QString &)> show);
 
     void bind(DataSource *source, const QString &fieldName);
-    QString fieldName() const { return m_field; }
     DataSet *dataSet() const;
 
     // The user changed the text. Throws StepError when the row cannot be edited.

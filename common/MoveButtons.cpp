@@ -29,11 +29,6 @@ void MoveButtons::bind(DataSource *source)
     m_source = source;
 }
 
-void MoveButtons::enableAll()
-{
-    setEnabled(true, true);
-}
-
 void MoveButtons::setEnabled(bool backwards, bool forwards)
 {
     m_buttons[0]->setEnabled(backwards);

@@ -18,9 +18,6 @@ public:
     // `hints`: the hints of first, previous, next and last, in that order.
     MoveButtons(const QStringList &hints, QWidget *parent = nullptr);
     void bind(DataSource *source);
-    QToolButton *button(int index) const { return m_buttons[index]; }
-    // Puts every button back on.
-    void enableAll();
 
 signals:
     // The user moved; the data set is already on its new row.

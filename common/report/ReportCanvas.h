@@ -30,7 +30,6 @@ public:
     void finish();
 
     qreal pageWidth() const { return m_width; }
-    qreal pageHeight() const { return m_height; }
     qreal margin() const { return m_margin; }
     qreal bodyBottom() const { return m_height - m_margin - m_footerHeight; }
     qreal footerTop() const { return bodyBottom(); }

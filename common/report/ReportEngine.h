@@ -37,7 +37,6 @@ public:
 
     void addReport(const QString &name, Factory factory);
     void setParam(const QString &name, const QString &value);
-    const ReportParams &params() const { return m_params; }
 
     // Asks for the output and produces the report there. Throws StepError
     // for an unknown report or an output that cannot be written.
@@ -45,8 +44,6 @@ public:
 
     // Paints a report onto a paged device; returns the number of pages.
     int render(const QString &name, QPagedPaintDevice &device, const QString &pageCaption = QString());
-
-    const ReportCaptions &captions() const { return m_captions; }
 
     // The answers of the output options dialog, for Dialogs::answerNext().
     static QString outputName(Output output);

@@ -69,12 +69,12 @@ TFormDadosGerais::TFormDadosGerais(TDataModule1 &dm, ReportEngine &reports, QWid
     m_parameters->addTab(m_blocksPage, QStringLiteral("Definição de quarteirões"));
     connect(m_blocksPage, &DefinicaoQuartPage::neighbourhoodViewRequested, this,
             &TFormDadosGerais::neighbourhoodViewRequested);
-    m_needs = new QWidget(tabs);
-    m_needs->setLayout(new QVBoxLayout);
-    tabs->addTab(m_needs, QStringLiteral("Planejamento de necessidades"));
-    m_consolidated = new QTabWidget(tabs);
-    m_consolidated->setDocumentMode(true);
-    tabs->addTab(m_consolidated, QStringLiteral("Consolidado"));
+    auto *needs = new QWidget(tabs);
+    needs->setLayout(new QVBoxLayout);
+    tabs->addTab(needs, QStringLiteral("Planejamento de necessidades"));
+    auto *consolidated = new QTabWidget(tabs);
+    consolidated->setDocumentMode(true);
+    tabs->addTab(consolidated, QStringLiteral("Consolidado"));
     layout->addWidget(tabs, 1);
 
     DataSet *cadastro = dm.ADOTableCadastro;

@@ -8,7 +8,6 @@ class QLabel;
 class ReportEngine;
 class WorkingValues;
 class QTabWidget;
-class QToolBar;
 class TDataModule1;
 
 // The work window: the registered municipality in its header, the survey's
@@ -25,13 +24,9 @@ public:
     QString headerUF() const;
     QString headerPeriodo() const;
 
-    // Pages are added by the parts of the survey they belong to.
     QTabWidget *parametersPages() const { return m_parameters; }
-    QTabWidget *consolidatedPages() const { return m_consolidated; }
-    QWidget *needsPage() const { return m_needs; }
     PlanoAmostralPage *planPage() const { return m_planPage; }
     DefinicaoQuartPage *blocksPage() const { return m_blocksPage; }
-    WorkingValues &workingValues() const { return *m_values; }
 
 signals:
     void editRegistrationRequested();
@@ -46,8 +41,6 @@ private:
     QLabel *m_uf;
     QLabel *m_periodo;
     QTabWidget *m_parameters;
-    QTabWidget *m_consolidated;
-    QWidget *m_needs;
     WorkingValues *m_values;
     PlanoAmostralPage *m_planPage;
     DefinicaoQuartPage *m_blocksPage;
