@@ -19,6 +19,8 @@ private slots:
     void initShipsTheReferenceTables();
     void initRefusesAnExistingFile();
     void startWithoutDatabaseFails();
+    void startWithForeignFileFails_data();
+    void startWithForeignFileFails();
 };
 
 void TestMunicipalDatabase::initWritesEveryTableInItsColumnOrder_data()
@@ -128,6 +130,36 @@ void TestMunicipalDatabase::startWithoutDatabaseFails()
     QVERIFY(code != 0);
     QVERIFY2(err.contains(QStringLiteral("Nubrel2012Municipios.db")), qPrintable(err));
     QVERIFY2(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).isEmpty(), "a file was left behind");
+}
+
+void TestMunicipalDatabase::startWithForeignFileFails_data()
+{
+    QTest::addColumn<QString>("sql");   // builds the file with sqlite3; empty: a text file
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("not a database") << QString() << QStringLiteral("não é um banco de dados");
+    QTest::newRow("another layout") << QStringLiteral("create table Outra (x integer)") << QStringLiteral("Cadastro");
+}
+
+void TestMunicipalDatabase::startWithForeignFileFails()
+{
+    QFETCH(QString, sql);
+    QFETCH(QString, reason);
+    TestSupport::WorkFolder folder;
+    const QString db = folder.file(QStringLiteral("Nubrel2012Municipios.db"));
+    if (sql.isEmpty()) {
+        QFile text(db);
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write("isto não é um banco de dados\n");
+    } else {
+        sqlite(db, sql);
+    }
+    const QByteArray before = [&] { QFile f(db); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    QString err;
+    QVERIFY(TestSupport::run(program, {}, folder.path(), nullptr, &err) != 0);
+    QVERIFY2(err.contains(reason), qPrintable(err));
+    QFile after(db);
+    QVERIFY(after.open(QIODevice::ReadOnly));
+    QCOMPARE(after.readAll(), before); // the file is left as it was
 }
 
 QTEST_GUILESS_MAIN(TestMunicipalDatabase)
