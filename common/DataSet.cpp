@@ -696,13 +696,10 @@ void DataSet::cancel()
 
 void DataSet::checkBrowseMode()
 {
-    if (!isEditing()) {
-        for (DataSet *detail : std::as_const(m_details))
-            detail->checkBrowseMode();
-        return;
-    }
     for (DataSet *detail : std::as_const(m_details))
         detail->checkBrowseMode();
+    if (!isEditing())
+        return;
     flushEditors();
     if (m_modified)
         post();
