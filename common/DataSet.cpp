@@ -742,6 +742,14 @@ void DataSet::remove()
     afterMove();
 }
 
+void DataSet::deleteAll()
+{
+    close();
+    open();
+    while (recordCount() > 0)
+        remove();
+}
+
 void DataSet::masterChanged()
 {
     if (!isActive())

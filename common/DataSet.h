@@ -105,6 +105,8 @@ public:
     void post();
     void cancel();
     void remove(); // deletes the current row; the next one becomes current
+    // Reads the stored rows again and deletes every one of them.
+    void deleteAll();
     // Posts a pending change, drops a new row nobody changed.
     void checkBrowseMode();
     // Writes what bound controls hold into the row being edited.

@@ -3,34 +3,17 @@
 #include "DataSet.h"
 #include "TDataModule1.h"
 
-namespace {
-
-void deleteAll(DataSet &ds)
-{
-    ds.close();
-    ds.open();
-    while (ds.recordCount() > 0)
-        ds.remove();
-}
-
-} // namespace
-
 void clearDatabase(TDataModule1 &dm)
 {
     // Every neighbourhood item goes, not only those of the current stratum:
     // items left behind would reappear under a new stratum of the same number.
     DataSet allItems(dm.ADOConnection1);
     allItems.setTable(QStringLiteral("DefinicaoQuart"));
-    deleteAll(allItems);
+    allItems.deleteAll();
     dm.ADOTableDefQuart->close();
     dm.ADOTableDefQuart->open();
 
-    deleteAll(*dm.ADOTablePlanoAmostral);
-    deleteAll(*dm.ADOTableCadastro);
-    deleteAll(*dm.ADOTableNecessidades);
-    deleteAll(*dm.ADOTableConsolidado);
-    deleteAll(*dm.ADOTableTotalConsolidado);
-    deleteAll(*dm.ADOQueryIndices);
-    deleteAll(*dm.ADOQueryPercCriadouros);
-    deleteAll(*dm.ADOQueryKavel);
+    for (DataSet *ds : {dm.ADOTablePlanoAmostral, dm.ADOTableCadastro, dm.ADOTableNecessidades, dm.ADOTableConsolidado,
+                        dm.ADOTableTotalConsolidado, dm.ADOQueryIndices, dm.ADOQueryPercCriadouros, dm.ADOQueryKavel})
+        ds->deleteAll();
 }

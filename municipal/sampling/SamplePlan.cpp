@@ -17,14 +17,6 @@ namespace SamplePlan {
 
 namespace {
 
-void deleteAllRows(DataSet &ds)
-{
-    ds.close();
-    ds.open();
-    while (ds.recordCount() > 0)
-        ds.remove();
-}
-
 // One new row per stratum, in the plan's order, with the stratum and its sample size.
 void addStratumRows(DataSet &target, const DataSet &plan)
 {
@@ -42,10 +34,7 @@ void rebuildNeeds(TDataModule1 &dm)
 {
     DataSet &plan = *dm.ADOTablePlanoAmostral;
     DataSet &needs = *dm.ADOTableNecessidades;
-    needs.close();
-    needs.open();
-    while (needs.recordCount() > 0)
-        needs.remove();
+    needs.deleteAll();
     long long sum = 0;
     const int tamanho = plan.fieldIndex(TamanhoDaAmostra);
     for (int row = 0; row < plan.recordCount(); ++row)
@@ -62,7 +51,7 @@ void rebuildResults(TDataModule1 &dm)
 {
     DataSet &plan = *dm.ADOTablePlanoAmostral;
     DataSet &consolidado = *dm.ADOTableConsolidado;
-    deleteAllRows(consolidado);
+    consolidado.deleteAll();
     addStratumRows(consolidado, plan);
     consolidado.close();
     consolidado.open();
@@ -71,7 +60,7 @@ void rebuildResults(TDataModule1 &dm)
     // hides at this moment; the query keeps its statement.
     DataSet indices(dm.ADOConnection1);
     indices.setTable(QStringLiteral("Indices"));
-    deleteAllRows(indices);
+    indices.deleteAll();
     addStratumRows(indices, plan);
     dm.ADOQueryIndices->close();
     dm.ADOQueryIndices->open();
