@@ -29,7 +29,7 @@ void MoveButtons::bind(DataSource *source)
     m_source = source;
 }
 
-void MoveButtons::setEnabled(bool backwards, bool forwards)
+void MoveButtons::enableMoves(bool backwards, bool forwards)
 {
     m_buttons[0]->setEnabled(backwards);
     m_buttons[1]->setEnabled(backwards);
@@ -45,19 +45,19 @@ void MoveButtons::move(int which)
     switch (which) {
     case 0:
         ds->first();
-        setEnabled(false, true);
+        enableMoves(false, true);
         break;
     case 1:
         ds->prior();
-        setEnabled(!ds->bof(), true);
+        enableMoves(!ds->bof(), true);
         break;
     case 2:
         ds->next();
-        setEnabled(true, !ds->eof());
+        enableMoves(true, !ds->eof());
         break;
     default:
         ds->last();
-        setEnabled(true, false);
+        enableMoves(true, false);
         break;
     }
     emit moved();

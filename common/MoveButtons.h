@@ -25,7 +25,7 @@ signals:
 
 private:
     void move(int which);
-    void setEnabled(bool backwards, bool forwards);
+    void enableMoves(bool backwards, bool forwards);
 
     QPointer<DataSource> m_source;
     QToolButton *m_buttons[4];
