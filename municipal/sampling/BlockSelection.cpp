@@ -108,7 +108,6 @@ void calculate(TDataModule1 &dm, WorkingValues &values, QWidget *parent)
         freshSelection(plan, items, values);
     else
         manualStart(plan, items);
-    values.notify();
 
     // Moving to the first item saves the one just computed.
     items.first();
@@ -120,7 +119,6 @@ void calculate(TDataModule1 &dm, WorkingValues &values, QWidget *parent)
     if (toInteger(values.BairrosCalculados) < toInteger(values.BairrosAnunciados))
         values.BairrosCalculados = QString::number(toInteger(values.BairrosCalculados) + 1);
     values.QuartBairrosCalculados = QString::number(toInteger(values.QuartBairrosCalculados) + toInteger(itemBlocks));
-    values.notify();
     if (toInteger(values.BairrosCalculados) >= toInteger(values.BairrosAnunciados)
         && toInteger(values.QuartBairrosCalculados) != toInteger(plan.asText(NumeroDeQuarteiroesNoEstrato))) {
         if (toInteger(values.TotalQuartEstrato) > toInteger(plan.asText(QuartQueComporaoAmostra))) {
@@ -131,7 +129,6 @@ void calculate(TDataModule1 &dm, WorkingValues &values, QWidget *parent)
             items.edit();
         }
         values.BairrosCalculados = QStringLiteral("0");
-        values.notify();
         if (items.recNo() > 0 && items.isEditing())
             items.post();
     }

@@ -125,7 +125,6 @@ void blockPlan(TDataModule1 &dm, WorkingValues &values, const SeedSource &seed, 
     values.BairrosAnunciados = answer.value_or(QString());
     values.QuartBairrosCalculados = QStringLiteral("0");
     values.BairrosCalculados = QStringLiteral("0");
-    values.notify();
 
     plan.post();
     rebuildNeeds(dm);
@@ -144,7 +143,6 @@ void newStratum(TDataModule1 &dm, WorkingValues &values, QWidget *parent)
     plan.append();
     plan.setInteger(Estrato, number);
     values.QuartBairrosCalculados.clear();
-    values.notify();
 }
 
 void deleteStratum(TDataModule1 &dm, QWidget *parent)

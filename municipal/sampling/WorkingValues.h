@@ -25,7 +25,7 @@ public:
     // "Total de quarteirões a inspecionar no estrato :", shown, not stored.
     QString TotalQuartEstrato = QStringLiteral("0");
 
-    // Tells the windows that show these values to show them again.
+    // Tells the windows that show the stratum total to show it again.
     void notify() { emit changed(); }
 
 signals:
