@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -35,6 +36,13 @@ bool openWithDesktop(const QString &path);
 // Runs one user action; a StepError ends it and its message is shown.
 // Returns false when the action failed.
 bool runStep(QWidget *parent, const std::function<void()> &action);
+
+// Makes a handler of `owner` the user action that `signal` starts.
+template <typename Sender, typename Signal, typename Owner>
+void connectStep(Sender *sender, Signal signal, Owner *owner, void (Owner::*handler)())
+{
+    QObject::connect(sender, signal, owner, [owner, handler] { runStep(owner, [owner, handler] { (owner->*handler)(); }); });
+}
 
 // ---- scripted mode, for tests --------------------------------------------
 struct Shown

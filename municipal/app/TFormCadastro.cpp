@@ -84,13 +84,11 @@ TFormCadastro::TFormCadastro(TDataModule1 &dm, QWidget *parent) : QWidget(parent
     setTabOrder(m_nome, m_ano);
 
     connect(m_uf, &BoundLookupCombo::chosen, this, &TFormCadastro::DBLookupComboBoxUFClick);
-    connect(m_municipio, &BoundLookupCombo::chosen, this, [this] {
-        Dialogs::runStep(this, [this] { DBLookupComboBoxMunicipioClick(); });
-    });
+    Dialogs::connectStep(m_municipio, &BoundLookupCombo::chosen, this, &TFormCadastro::DBLookupComboBoxMunicipioClick);
     connect(m_ano, &QComboBox::activated, this, [this](int i) { Dialogs::runStep(this, [this, i] { ComboBoxAnoChange(i); }); });
-    connect(gravar, &QPushButton::clicked, this, [this] { Dialogs::runStep(this, [this] { BtnGravarClick(); }); });
-    connect(fechar, &QPushButton::clicked, this, [this] { Dialogs::runStep(this, [this] { BtnFecharClick(); }); });
-    connect(limpar, &QPushButton::clicked, this, [this] { Dialogs::runStep(this, [this] { BtnLimparClick(); }); });
+    Dialogs::connectStep(gravar, &QPushButton::clicked, this, &TFormCadastro::BtnGravarClick);
+    Dialogs::connectStep(fechar, &QPushButton::clicked, this, &TFormCadastro::BtnFecharClick);
+    Dialogs::connectStep(limpar, &QPushButton::clicked, this, &TFormCadastro::BtnLimparClick);
 
     DataSet *cadastro = dm.ADOTableCadastro;
     connect(cadastro, &DataSet::recordChanged, this, &TFormCadastro::showYear);

@@ -60,7 +60,7 @@ TFormPrincipal::TFormPrincipal(QWidget *parent) : QMainWindow(parent)
     buttons->addStretch();
     layout->addLayout(buttons);
     connect(enter, &QPushButton::clicked, this, &TFormPrincipal::enterRequested);
-    connect(clear, &QPushButton::clicked, this, [this] { Dialogs::runStep(this, [this] { BtnLimparBDClick(); }); });
+    Dialogs::connectStep(clear, &QPushButton::clicked, this, &TFormPrincipal::BtnLimparBDClick);
     connect(quit, &QPushButton::clicked, this, &QWidget::close);
 
     setCentralWidget(central);

@@ -103,14 +103,14 @@ DefinicaoQuartPage::DefinicaoQuartPage(TDataModule1 &dm, WorkingValues &values,
     layout->addLayout(print);
     layout->addStretch();
 
-    connect(quarteiroes, &QLineEdit::textEdited, this, [this] { Dialogs::runStep(this, [this] { DBEditQuarteiraoChange(); }); });
-    connect(calculo, &QPushButton::clicked, this, [this] { Dialogs::runStep(this, [this] { SpBtnCalculoQuartClick(); }); });
-    connect(novo, &QPushButton::clicked, this, [this] { Dialogs::runStep(this, [this] { SpBtnNovoItemClick(); }); });
-    connect(excluir, &QToolButton::clicked, this, [this] { Dialogs::runStep(this, [this] { SpBtnExcluirItemClick(); }); });
+    Dialogs::connectStep(quarteiroes, &QLineEdit::textEdited, this, &DefinicaoQuartPage::DBEditQuarteiraoChange);
+    Dialogs::connectStep(calculo, &QPushButton::clicked, this, &DefinicaoQuartPage::SpBtnCalculoQuartClick);
+    Dialogs::connectStep(novo, &QPushButton::clicked, this, &DefinicaoQuartPage::SpBtnNovoItemClick);
+    Dialogs::connectStep(excluir, &QToolButton::clicked, this, &DefinicaoQuartPage::SpBtnExcluirItemClick);
     connect(view, &QPushButton::clicked, this, &DefinicaoQuartPage::neighbourhoodViewRequested);
     connect(m_allNeighbourhoods, &QCheckBox::clicked, this, [this] { CheckBoxClick(m_allNeighbourhoods); });
     connect(m_currentNeighbourhood, &QCheckBox::clicked, this, [this] { CheckBoxClick(m_currentNeighbourhood); });
-    connect(m_print, &QPushButton::clicked, this, [this] { Dialogs::runStep(this, [this] { BtnImprimirClick(); }); });
+    Dialogs::connectStep(m_print, &QPushButton::clicked, this, &DefinicaoQuartPage::BtnImprimirClick);
     connect(&values, &WorkingValues::changed, this, &DefinicaoQuartPage::showValues);
     showValues();
 }

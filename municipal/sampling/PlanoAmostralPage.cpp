@@ -75,10 +75,9 @@ PlanoAmostralPage::PlanoAmostralPage(TDataModule1 &dm, WorkingValues &values, Re
     setTabOrder(m_imoveis, m_quarteiroes);
     connect(m_imoveis, &BoundLineEdit::exited, this, &PlanoAmostralPage::DBEditNumImvEstratoExit);
     connect(m_quarteiroes, &BoundLineEdit::exited, this, &PlanoAmostralPage::DBEditNumQuartEstratoExit);
-    connect(novo, &QPushButton::clicked, this, [this] { Dialogs::runStep(this, [this] { SpBtnPlanAmostralNovoClick(); }); });
-    connect(excluir, &QPushButton::clicked, this,
-            [this] { Dialogs::runStep(this, [this] { SpBtnPlanAmostralExcluirClick(); }); });
-    connect(relatorio, &QPushButton::clicked, this, [this] { Dialogs::runStep(this, [this] { SpBtnRelatorioClick(); }); });
+    Dialogs::connectStep(novo, &QPushButton::clicked, this, &PlanoAmostralPage::SpBtnPlanAmostralNovoClick);
+    Dialogs::connectStep(excluir, &QPushButton::clicked, this, &PlanoAmostralPage::SpBtnPlanAmostralExcluirClick);
+    Dialogs::connectStep(relatorio, &QPushButton::clicked, this, &PlanoAmostralPage::SpBtnRelatorioClick);
 }
 
 void PlanoAmostralPage::showEvent(QShowEvent *event)

@@ -66,7 +66,7 @@ TFormVisualizarBairros::TFormVisualizarBairros(TDataModule1 &dm, QWidget *parent
     connect(m_strata, &QComboBox::activated, this,
             [this](int i) { Dialogs::runStep(this, [this, i] { ComboBoxEstratoSelect(i); }); });
     // A move over the plan shows its stratum's items again.
-    connect(moves, &MoveButtons::moved, this, [this] { Dialogs::runStep(this, [this] { linkToPlan(); }); });
+    Dialogs::connectStep(moves, &MoveButtons::moved, this, &TFormVisualizarBairros::linkToPlan);
     connect(dm.ADOTableConsolidado, &DataSet::rowsChanged, this, &TFormVisualizarBairros::fillStrata);
     connect(m_grid->model(), &QAbstractItemModel::modelReset, this, &TFormVisualizarBairros::fitRows);
     connect(m_grid->horizontalHeader(), &QHeaderView::sectionResized, this, &TFormVisualizarBairros::fitRows);
