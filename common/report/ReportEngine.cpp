@@ -74,17 +74,17 @@ QString ReportEngine::outputName(Output output)
     return QStringLiteral("pdf");
 }
 
-std::unique_ptr<ReportLayout> ReportEngine::create(const QString &name) const
+const ReportEngine::Factory &ReportEngine::factory(const QString &name) const
 {
     const auto it = m_factories.find(name);
     if (it == m_factories.end())
         throw StepError(QStringLiteral("Relatório '%1' não encontrado.").arg(name));
-    return it->second();
+    return it->second;
 }
 
 int ReportEngine::render(const QString &name, QPagedPaintDevice &device, const QString &pageCaption)
 {
-    std::unique_ptr<ReportLayout> layout = create(name);
+    std::unique_ptr<ReportLayout> layout = factory(name)();
     device.setPageSize(QPageSize(QPageSize::A4));
     device.setPageOrientation(layout->orientation());
     StatusWindow status(nullptr, m_captions.status, pageCaption.isEmpty() ? m_captions.generating : pageCaption);
@@ -100,7 +100,7 @@ int ReportEngine::render(const QString &name, QPagedPaintDevice &device, const Q
 
 void ReportEngine::executeReport(const QString &name, QWidget *parent)
 {
-    create(name); // an unknown report fails before anything is asked
+    factory(name); // an unknown report fails before anything is asked
     const QString choice = Dialogs::choose(m_captions.outputOptions, [&] {
                                ReportOutputDialog dialog(m_captions, parent);
                                return dialog.exec() == QDialog::Accepted ? QVariant(dialog.choice()) : QVariant();

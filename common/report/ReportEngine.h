@@ -49,7 +49,7 @@ public:
     static QString outputName(Output output);
 
 private:
-    std::unique_ptr<ReportLayout> create(const QString &name) const;
+    const Factory &factory(const QString &name) const;
 
     ReportCaptions m_captions;
     std::map<QString, Factory> m_factories;
