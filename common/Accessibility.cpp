@@ -1,4 +1,4 @@
-#include "Accessibility.h"
+#include "common/Accessibility.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -1,15 +1,18 @@
-#include "BoundLineEdit.h"
+#include "common/BoundLineEdit.h"
 
-#include "Dialogs.h"
-#include "FieldBinding.h"
+#include "common/Dialogs.h"
+#include "common/FieldBinding.h"
 
 #include <QFocusEvent>
 
 BoundLineEdit::BoundLineEdit(QWidget *parent)
-    : QLineEdit(parent), m_binding(new FieldBinding(this, [this] { return text(); }, [this](const QString &t) {
-          if (t != text())
-              setText(t);
-      }))
+    : QLineEdit(parent)
+    , m_binding(new FieldBinding(
+          this, [this] { return text(); },
+          [this](const QString &t) {
+              if (t != text())
+                  setText(t);
+          }))
 {
     connect(this, &QLineEdit::textEdited, this, [this] { Dialogs::runStep(this, [this] { m_binding->typed(); }); });
 }

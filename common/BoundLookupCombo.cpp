@@ -1,15 +1,14 @@
-#include "BoundLookupCombo.h"
+#include "common/BoundLookupCombo.h"
 
-#include "DataSet.h"
-#include "DataSource.h"
-#include "Dialogs.h"
-#include "StepError.h"
+#include "common/DataSet.h"
+#include "common/DataSource.h"
+#include "common/Dialogs.h"
+#include "common/StepError.h"
 
 BoundLookupCombo::BoundLookupCombo(QWidget *parent) : QComboBox(parent)
 {
-    connect(this, &QComboBox::activated, this, [this](int index) {
-        Dialogs::runStep(this, [this, index] { choose(index); });
-    });
+    connect(this, &QComboBox::activated, this,
+            [this](int index) { Dialogs::runStep(this, [this, index] { choose(index); }); });
 }
 
 DataSet *BoundLookupCombo::target() const

@@ -1,15 +1,18 @@
-#include "BoundTextEdit.h"
+#include "common/BoundTextEdit.h"
 
-#include "Dialogs.h"
-#include "FieldBinding.h"
+#include "common/Dialogs.h"
+#include "common/FieldBinding.h"
 
 #include <QFocusEvent>
 
 BoundTextEdit::BoundTextEdit(QWidget *parent)
-    : QPlainTextEdit(parent), m_binding(new FieldBinding(this, [this] { return toPlainText(); }, [this](const QString &t) {
-          if (t != toPlainText())
-              setPlainText(t);
-      }))
+    : QPlainTextEdit(parent)
+    , m_binding(new FieldBinding(
+          this, [this] { return toPlainText(); },
+          [this](const QString &t) {
+              if (t != toPlainText())
+                  setPlainText(t);
+          }))
 {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }

@@ -1,8 +1,8 @@
-#include "DataGrid.h"
+#include "common/DataGrid.h"
 
-#include "DataSet.h"
-#include "DataSource.h"
-#include "Dialogs.h"
+#include "common/DataSet.h"
+#include "common/DataSource.h"
+#include "common/Dialogs.h"
 
 #include <QAbstractButton>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DataSetModel.h"
+#include "common/DataSetModel.h"
 
 #include <QTableView>
 

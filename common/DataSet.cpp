@@ -1,8 +1,8 @@
-#include "DataSet.h"
+#include "common/DataSet.h"
 
-#include "Database.h"
-#include "NumberText.h"
-#include "StepError.h"
+#include "common/Database.h"
+#include "common/NumberText.h"
+#include "common/StepError.h"
 
 #include <QRegularExpression>
 #include <QSqlError>
@@ -59,7 +59,8 @@ QVariant checkedInteger(const FieldDef &def, long long value, const QString &sho
 
 } // namespace
 
-DataSet::DataSet(const QSqlDatabase &db, QObject *parent) : QObject(parent), m_db(db) {}
+DataSet::DataSet(const QSqlDatabase &db, QObject *parent) : QObject(parent), m_db(db)
+{}
 
 DataSet::~DataSet()
 {
@@ -164,6 +165,14 @@ void DataSet::refresh()
     emit recordChanged();
     for (DataSet *detail : std::as_const(m_details))
         detail->masterChanged();
+}
+
+void DataSet::reload()
+{
+    for (DataSet *detail : std::as_const(m_details))
+        detail->cancel();
+    cancel();
+    refresh();
 }
 
 void DataSet::readFields()
@@ -633,14 +642,16 @@ void DataSet::writeRow()
     for (const FieldDef &def : std::as_const(m_fields))
         columns << Database::quoted(def.name);
     if (m_state == State::Insert) {
-        const QString marks = QStringList(QVector<QString>(m_fields.size(), QStringLiteral("?"))).join(QLatin1String(", "));
+        const QString marks =
+            QStringList(QVector<QString>(m_fields.size(), QStringLiteral("?"))).join(QLatin1String(", "));
         query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                           .arg(Database::quoted(m_table), columns.join(QLatin1String(", ")), marks));
     } else {
         QStringList sets;
         for (const QString &c : std::as_const(columns))
             sets << c + QStringLiteral(" = ?");
-        query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(Database::quoted(m_table), sets.join(QLatin1String(", "))));
+        query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                          .arg(Database::quoted(m_table), sets.join(QLatin1String(", "))));
     }
     for (const QVariant &v : std::as_const(row.values))
         query.addBindValue(v);

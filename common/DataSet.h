@@ -49,6 +49,8 @@ public:
     bool isActive() const { return m_state != State::Inactive; }
     // Re-reads the stored rows, staying on the same row where it still exists.
     void refresh();
+    // Drops pending changes (its own and its details') and re-reads the stored rows.
+    void reload();
 
     int recordCount() const { return int(m_rows.size()); }
     // 1-based number of the current row; 0 when there is none.
@@ -117,8 +119,8 @@ public:
     void addEditor(QObject *owner, std::function<void()> flush);
 
 signals:
-    void rowsChanged();     // rows read again, added or removed
-    void recordChanged();   // another row became current, or its values were restored
+    void rowsChanged();   // rows read again, added or removed
+    void recordChanged(); // another row became current, or its values were restored
     void fieldChanged(int field);
     void stateChanged();
 

@@ -1,11 +1,12 @@
-#include "DataSetModel.h"
+#include "common/DataSetModel.h"
 
-#include "DataSet.h"
-#include "DataSource.h"
-#include "Dialogs.h"
-#include "StepError.h"
+#include "common/DataSet.h"
+#include "common/DataSource.h"
+#include "common/Dialogs.h"
+#include "common/StepError.h"
 
-DataSetModel::DataSetModel(QObject *parent) : QAbstractTableModel(parent) {}
+DataSetModel::DataSetModel(QObject *parent) : QAbstractTableModel(parent)
+{}
 
 void DataSetModel::bind(DataSource *source, const QVector<Column> &columns)
 {

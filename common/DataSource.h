@@ -12,10 +12,7 @@ class DataSource : public QObject
     Q_OBJECT
 
 public:
-    explicit DataSource(DataSet *dataSet = nullptr, QObject *parent = nullptr)
-        : QObject(parent), m_dataSet(dataSet)
-    {
-    }
+    explicit DataSource(DataSet *dataSet = nullptr, QObject *parent = nullptr) : QObject(parent), m_dataSet(dataSet) {}
     DataSet *dataSet() const { return m_dataSet; }
     void setDataSet(DataSet *dataSet)
     {

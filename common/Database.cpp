@@ -1,6 +1,6 @@
-#include "Database.h"
+#include "common/Database.h"
 
-#include "StepError.h"
+#include "common/StepError.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "Dialogs.h"
+#include "common/Dialogs.h"
 
-#include "StepError.h"
+#include "common/StepError.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>

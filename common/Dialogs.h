@@ -41,13 +41,14 @@ bool runStep(QWidget *parent, const std::function<void()> &action);
 template <typename Sender, typename Signal, typename Owner>
 void connectStep(Sender *sender, Signal signal, Owner *owner, void (Owner::*handler)())
 {
-    QObject::connect(sender, signal, owner, [owner, handler] { runStep(owner, [owner, handler] { (owner->*handler)(); }); });
+    QObject::connect(sender, signal, owner,
+                     [owner, handler] { runStep(owner, [owner, handler] { (owner->*handler)(); }); });
 }
 
 // ---- scripted mode, for tests --------------------------------------------
 struct Shown
 {
-    QString kind;  // "question", "message", "error", "input", "save", "choose", "desktop"
+    QString kind; // "question", "message", "error", "input", "save", "choose", "desktop"
     QString title;
     QString text;
 };

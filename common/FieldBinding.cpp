@@ -1,14 +1,13 @@
-#include "FieldBinding.h"
+#include "common/FieldBinding.h"
 
-#include "DataSet.h"
-#include "DataSource.h"
-#include "StepError.h"
+#include "common/DataSet.h"
+#include "common/DataSource.h"
+#include "common/StepError.h"
 
 FieldBinding::FieldBinding(QObject *control, std::function<QString()> controlText,
                            std::function<void(const QString &)> show)
     : QObject(control), m_control(control), m_controlText(std::move(controlText)), m_show(std::move(show))
-{
-}
+{}
 
 void FieldBinding::bind(DataSource *source, const QString &fieldName)
 {

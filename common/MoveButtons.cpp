@@ -1,9 +1,9 @@
-#include "MoveButtons.h"
+#include "common/MoveButtons.h"
 
-#include "Accessibility.h"
-#include "DataSet.h"
-#include "DataSource.h"
-#include "Dialogs.h"
+#include "common/Accessibility.h"
+#include "common/DataSet.h"
+#include "common/DataSource.h"
+#include "common/Dialogs.h"
 
 #include <QHBoxLayout>
 #include <QStyle>
@@ -19,7 +19,8 @@ MoveButtons::MoveButtons(const QStringList &hints, QWidget *parent) : QWidget(pa
         m_buttons[i] = new QToolButton(this);
         m_buttons[i]->setIcon(style()->standardIcon(icons[i]));
         Accessibility::hint(m_buttons[i], hints.value(i));
-        connect(m_buttons[i], &QToolButton::clicked, this, [this, i] { Dialogs::runStep(this, [this, i] { move(i); }); });
+        connect(m_buttons[i], &QToolButton::clicked, this,
+                [this, i] { Dialogs::runStep(this, [this, i] { move(i); }); });
         layout->addWidget(m_buttons[i]);
     }
 }

@@ -1,9 +1,9 @@
-#include "NavigatorBar.h"
+#include "common/NavigatorBar.h"
 
-#include "Accessibility.h"
-#include "DataSet.h"
-#include "DataSource.h"
-#include "Dialogs.h"
+#include "common/Accessibility.h"
+#include "common/DataSet.h"
+#include "common/DataSource.h"
+#include "common/Dialogs.h"
 
 #include <QHBoxLayout>
 #include <QStyle>
@@ -33,7 +33,8 @@ QToolButton *NavigatorBar::addButton(int icon, const QString &hint, void (Naviga
     auto *button = new QToolButton(this);
     button->setIcon(style()->standardIcon(QStyle::StandardPixmap(icon)));
     Accessibility::hint(button, hint);
-    connect(button, &QToolButton::clicked, this, [this, action] { Dialogs::runStep(this, [this, action] { (this->*action)(); }); });
+    connect(button, &QToolButton::clicked, this,
+            [this, action] { Dialogs::runStep(this, [this, action] { (this->*action)(); }); });
     layout()->addWidget(button);
     return button;
 }
@@ -76,15 +77,55 @@ DataSet *NavigatorBar::dataSet() const
     return m_source ? m_source->dataSet() : nullptr;
 }
 
-void NavigatorBar::first() { if (DataSet *ds = dataSet()) ds->first(); updateButtons(); }
-void NavigatorBar::prior() { if (DataSet *ds = dataSet()) ds->prior(); updateButtons(); }
-void NavigatorBar::next() { if (DataSet *ds = dataSet()) ds->next(); updateButtons(); }
-void NavigatorBar::last() { if (DataSet *ds = dataSet()) ds->last(); updateButtons(); }
-void NavigatorBar::insert() { if (DataSet *ds = dataSet()) ds->insert(); }
-void NavigatorBar::edit() { if (DataSet *ds = dataSet()) ds->edit(); }
-void NavigatorBar::post() { if (DataSet *ds = dataSet()) ds->post(); }
-void NavigatorBar::cancel() { if (DataSet *ds = dataSet()) ds->cancel(); }
-void NavigatorBar::refresh() { if (DataSet *ds = dataSet()) ds->refresh(); }
+void NavigatorBar::first()
+{
+    if (DataSet *ds = dataSet())
+        ds->first();
+    updateButtons();
+}
+void NavigatorBar::prior()
+{
+    if (DataSet *ds = dataSet())
+        ds->prior();
+    updateButtons();
+}
+void NavigatorBar::next()
+{
+    if (DataSet *ds = dataSet())
+        ds->next();
+    updateButtons();
+}
+void NavigatorBar::last()
+{
+    if (DataSet *ds = dataSet())
+        ds->last();
+    updateButtons();
+}
+void NavigatorBar::insert()
+{
+    if (DataSet *ds = dataSet())
+        ds->insert();
+}
+void NavigatorBar::edit()
+{
+    if (DataSet *ds = dataSet())
+        ds->edit();
+}
+void NavigatorBar::post()
+{
+    if (DataSet *ds = dataSet())
+        ds->post();
+}
+void NavigatorBar::cancel()
+{
+    if (DataSet *ds = dataSet())
+        ds->cancel();
+}
+void NavigatorBar::refresh()
+{
+    if (DataSet *ds = dataSet())
+        ds->refresh();
+}
 
 void NavigatorBar::remove()
 {

@@ -1,14 +1,14 @@
-#include "NumberText.h"
+#include "common/NumberText.h"
 
-#include "StepError.h"
+#include "common/StepError.h"
 
 #include <algorithm>
 #include <clocale>
 #include <cmath>
-#include <cstdlib>
-#include <locale.h>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
+#include <locale.h>
 
 namespace NumberText {
 

@@ -1,4 +1,4 @@
-#include "ReportCanvas.h"
+#include "common/report/ReportCanvas.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>

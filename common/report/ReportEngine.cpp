@@ -1,9 +1,9 @@
-#include "ReportEngine.h"
+#include "common/report/ReportEngine.h"
 
-#include "../Dialogs.h"
-#include "../StepError.h"
-#include "ReportCanvas.h"
-#include "ReportOutputDialog.h"
+#include "common/Dialogs.h"
+#include "common/StepError.h"
+#include "common/report/ReportCanvas.h"
+#include "common/report/ReportOutputDialog.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -47,7 +47,8 @@ private:
 
 } // namespace
 
-ReportEngine::ReportEngine(ReportCaptions captions) : m_captions(std::move(captions)) {}
+ReportEngine::ReportEngine(ReportCaptions captions) : m_captions(std::move(captions))
+{}
 
 ReportEngine::~ReportEngine() = default;
 
@@ -109,8 +110,9 @@ void ReportEngine::executeReport(const QString &name, QWidget *parent)
         return;
 
     if (choice == outputName(Output::PdfFile)) {
-        const QString file = Dialogs::saveFileName(parent, m_captions.pdfChoice, QString(),
-                                                   QStringLiteral("%1 (%2)").arg(m_captions.pdfChoice, m_captions.pdfFilter));
+        const QString file =
+            Dialogs::saveFileName(parent, m_captions.pdfChoice, QString(),
+                                  QStringLiteral("%1 (%2)").arg(m_captions.pdfChoice, m_captions.pdfFilter));
         if (file.isEmpty())
             return;
         QPdfWriter writer(file);

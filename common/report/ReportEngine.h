@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReportLayout.h"
+#include "common/report/ReportLayout.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "ReportOutputDialog.h"
+#include "common/report/ReportOutputDialog.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>

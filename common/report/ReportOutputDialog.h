@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReportEngine.h"
+#include "common/report/ReportEngine.h"
 
 #include <QDialog>
 

@@ -1,4 +1,4 @@
-#include "Artwork.h"
+#include "municipal/app/Artwork.h"
 
 #include <QLinearGradient>
 #include <QPainter>

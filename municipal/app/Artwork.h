@@ -6,4 +6,4 @@
 namespace Artwork {
 QPixmap logo(int size);
 QPixmap banner(int width, int height);
-}
+} // namespace Artwork

@@ -1,15 +1,15 @@
-#include "MunicipalApp.h"
+#include "municipal/app/MunicipalApp.h"
 
-#include "Dialogs.h"
-#include "ReportEngine.h"
-#include "TCreditos.h"
-#include "TDataModule1.h"
-#include "TFormAjuda.h"
-#include "TFormCadastro.h"
-#include "TFormDadosGerais.h"
-#include "TFormPrincipal.h"
-#include "TFormVisualizarBairros.h"
-#include "Report1.h"
+#include "common/Dialogs.h"
+#include "common/report/ReportEngine.h"
+#include "municipal/app/TCreditos.h"
+#include "municipal/app/TFormAjuda.h"
+#include "municipal/app/TFormCadastro.h"
+#include "municipal/app/TFormDadosGerais.h"
+#include "municipal/app/TFormPrincipal.h"
+#include "municipal/data/TDataModule1.h"
+#include "municipal/reports/Report1.h"
+#include "municipal/sampling/TFormVisualizarBairros.h"
 
 MunicipalApp::MunicipalApp()
 {
@@ -19,8 +19,8 @@ MunicipalApp::MunicipalApp()
     DataModule1 = new TDataModule1(this);
     FormPrincipal = principal.release();
     FormPrincipal->setDataModule(DataModule1);
-    RvSystem1 = new ReportEngine({QStringLiteral("Opções de saída"), QStringLiteral("Status do relatório"),
-                                  QStringLiteral("Visualização")});
+    RvSystem1 = new ReportEngine(
+        {QStringLiteral("Opções de saída"), QStringLiteral("Status do relatório"), QStringLiteral("Visualização")});
     RvSystem1->addReport(QStringLiteral("Report1"),
                          [this] { return std::make_unique<Report1>(*DataModule1->ADOTablePlanoAmostral); });
     FormCadastro = new TFormCadastro(*DataModule1);
@@ -30,12 +30,13 @@ MunicipalApp::MunicipalApp()
     FormAjuda = new TFormAjuda;
 
     connect(FormPrincipal, &TFormPrincipal::enterRequested, this, &MunicipalApp::BtnEntrarClick);
-    connect(FormPrincipal, &TFormPrincipal::creditsRequested, this, [this] {
-        Dialogs::choose(Creditos->windowTitle(), [this] { return QVariant(Creditos->exec()); });
-    });
-    connect(FormCadastro, &TFormCadastro::municipalityLabelChanged, FormPrincipal, &TFormPrincipal::setMunicipalityLabel);
+    connect(FormPrincipal, &TFormPrincipal::creditsRequested, this,
+            [this] { Dialogs::choose(Creditos->windowTitle(), [this] { return QVariant(Creditos->exec()); }); });
+    connect(FormCadastro, &TFormCadastro::municipalityLabelChanged, FormPrincipal,
+            &TFormPrincipal::setMunicipalityLabel);
     connect(FormCadastro, &TFormCadastro::workWindowRequested, FormDadosGerais, &QWidget::show);
-    connect(FormDadosGerais, &TFormDadosGerais::editRegistrationRequested, FormCadastro, &TFormCadastro::showForEditing);
+    connect(FormDadosGerais, &TFormDadosGerais::editRegistrationRequested, FormCadastro,
+            &TFormCadastro::showForEditing);
     connect(FormDadosGerais, &TFormDadosGerais::helpRequested, FormAjuda, &QWidget::show);
     connect(FormDadosGerais, &TFormDadosGerais::neighbourhoodViewRequested, FormVisualizarBairros, &QWidget::show);
 }

@@ -1,6 +1,6 @@
-#include "TCreditos.h"
+#include "municipal/app/TCreditos.h"
 
-#include "Artwork.h"
+#include "municipal/app/Artwork.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

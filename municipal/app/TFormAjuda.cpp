@@ -1,4 +1,4 @@
-#include "TFormAjuda.h"
+#include "municipal/app/TFormAjuda.h"
 
 #include <QPlainTextEdit>
 #include <QVBoxLayout>

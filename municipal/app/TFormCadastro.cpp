@@ -1,11 +1,11 @@
-#include "TFormCadastro.h"
+#include "municipal/app/TFormCadastro.h"
 
-#include "Accessibility.h"
-#include "BoundLineEdit.h"
-#include "BoundLookupCombo.h"
-#include "DataSet.h"
-#include "Dialogs.h"
-#include "TDataModule1.h"
+#include "common/Accessibility.h"
+#include "common/BoundLineEdit.h"
+#include "common/BoundLookupCombo.h"
+#include "common/DataSet.h"
+#include "common/Dialogs.h"
+#include "municipal/data/TDataModule1.h"
 
 #include <QComboBox>
 #include <QDate>
@@ -85,7 +85,8 @@ TFormCadastro::TFormCadastro(TDataModule1 &dm, QWidget *parent) : QWidget(parent
 
     connect(m_uf, &BoundLookupCombo::chosen, this, &TFormCadastro::DBLookupComboBoxUFClick);
     Dialogs::connectStep(m_municipio, &BoundLookupCombo::chosen, this, &TFormCadastro::DBLookupComboBoxMunicipioClick);
-    connect(m_ano, &QComboBox::activated, this, [this](int i) { Dialogs::runStep(this, [this, i] { ComboBoxAnoChange(i); }); });
+    connect(m_ano, &QComboBox::activated, this,
+            [this](int i) { Dialogs::runStep(this, [this, i] { ComboBoxAnoChange(i); }); });
     Dialogs::connectStep(gravar, &QPushButton::clicked, this, &TFormCadastro::BtnGravarClick);
     Dialogs::connectStep(fechar, &QPushButton::clicked, this, &TFormCadastro::BtnFecharClick);
     Dialogs::connectStep(limpar, &QPushButton::clicked, this, &TFormCadastro::BtnLimparClick);
@@ -143,7 +144,8 @@ void TFormCadastro::DBLookupComboBoxMunicipioClick()
     if (!m_municipio->showsChoice())
         return;
     DataSet &cadastro = *m_dm.ADOTableCadastro;
-    cadastro.setText(QStringLiteral("CodigoMunicipio"), m_dm.ADOTableMunicipios->asText(QStringLiteral("CodigoMunicipio")));
+    cadastro.setText(QStringLiteral("CodigoMunicipio"),
+                     m_dm.ADOTableMunicipios->asText(QStringLiteral("CodigoMunicipio")));
 }
 
 void TFormCadastro::ComboBoxAnoChange(int index)

@@ -1,10 +1,10 @@
-#include "TFormDadosGerais.h"
+#include "municipal/app/TFormDadosGerais.h"
 
-#include "DataSet.h"
-#include "DefinicaoQuartPage.h"
-#include "PlanoAmostralPage.h"
-#include "WorkingValues.h"
-#include "TDataModule1.h"
+#include "common/DataSet.h"
+#include "municipal/data/TDataModule1.h"
+#include "municipal/sampling/DefinicaoQuartPage.h"
+#include "municipal/sampling/PlanoAmostralPage.h"
+#include "municipal/sampling/WorkingValues.h"
 
 #include <QAction>
 #include <QHBoxLayout>

@@ -1,10 +1,10 @@
-#include "TFormPrincipal.h"
+#include "municipal/app/TFormPrincipal.h"
 
-#include "Artwork.h"
-#include "ClearDatabase.h"
-#include "DataSet.h"
-#include "Dialogs.h"
-#include "TDataModule1.h"
+#include "common/DataSet.h"
+#include "common/Dialogs.h"
+#include "municipal/app/Artwork.h"
+#include "municipal/data/ClearDatabase.h"
+#include "municipal/data/TDataModule1.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

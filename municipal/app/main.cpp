@@ -1,8 +1,8 @@
-#include "MunicipalApp.h"
-#include "MunicipalSchema.h"
-#include "StepError.h"
-#include "TFormPrincipal.h"
-#include "Translations.h"
+#include "common/StepError.h"
+#include "common/Translations.h"
+#include "municipal/app/MunicipalApp.h"
+#include "municipal/app/TFormPrincipal.h"
+#include "municipal/data/MunicipalSchema.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
-#include "ClearDatabase.h"
+#include "municipal/data/ClearDatabase.h"
 
-#include "DataSet.h"
-#include "TDataModule1.h"
+#include "common/DataSet.h"
+#include "municipal/data/TDataModule1.h"
 
 void clearDatabase(TDataModule1 &dm)
 {

@@ -1,7 +1,7 @@
-#include "MunicipalSchema.h"
+#include "municipal/data/MunicipalSchema.h"
 
-#include "Database.h"
-#include "StepError.h"
+#include "common/Database.h"
+#include "common/StepError.h"
 
 #include <QFile>
 #include <QSet>

@@ -1,7 +1,7 @@
-#include "TDataModule1.h"
+#include "municipal/data/TDataModule1.h"
 
-#include "Database.h"
-#include "MunicipalSchema.h"
+#include "common/Database.h"
+#include "municipal/data/MunicipalSchema.h"
 
 namespace {
 int connectionCount = 0;
@@ -26,7 +26,8 @@ TDataModule1::TDataModule1(QObject *parent)
     ADOTableEstados = table(QStringLiteral("EstadosDoBrasil"), DataSourceEstados);
     ADOTableMunicipios = table(QStringLiteral("MunicípiosDoBrasil"), DataSourceMunicipios);
 
-    ADOTablePlanoAmostral->setMaster(ADOTableCadastro, QStringLiteral("CodigoMunicipio"), QStringLiteral("CodigoMunicipio"));
+    ADOTablePlanoAmostral->setMaster(ADOTableCadastro, QStringLiteral("CodigoMunicipio"),
+                                     QStringLiteral("CodigoMunicipio"));
     ADOTableDefQuart->setMaster(ADOTablePlanoAmostral, QStringLiteral("Estrato"), QStringLiteral("Estrato"));
     ADOTableMunicipios->setMaster(ADOTableEstados, QStringLiteral("Estado"), QStringLiteral("UF"));
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DataSet.h"
-#include "DataSource.h"
+#include "common/DataSet.h"
+#include "common/DataSource.h"
 
 #include <QObject>
 #include <QSqlDatabase>

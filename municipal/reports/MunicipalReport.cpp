@@ -1,6 +1,6 @@
-#include "MunicipalReport.h"
+#include "municipal/reports/MunicipalReport.h"
 
-#include "ReportCanvas.h"
+#include "common/report/ReportCanvas.h"
 
 void MunicipalReport::header(ReportCanvas &c, const ReportParams &params)
 {
@@ -34,8 +34,8 @@ void MunicipalReport::header(ReportCanvas &c, const ReportParams &params)
         c.text(QRectF(periodX, periodo.top(), periodo.width() - 3, height), label, bold, flags);
         periodX += c.textWidth(label, bold) + 2;
     }
-    c.text(QRectF(periodX, periodo.top(), periodo.right() - periodX - 1, height), params.value(QStringLiteral("Periodo")),
-           regular, flags);
+    c.text(QRectF(periodX, periodo.top(), periodo.right() - periodX - 1, height),
+           params.value(QStringLiteral("Periodo")), regular, flags);
     c.advance(height + 4);
 
     const QFont titleFont = ReportCanvas::font(m_style.titlePoints, true, m_style.titleUnderlined);

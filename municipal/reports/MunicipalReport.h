@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReportLayout.h"
+#include "common/report/ReportLayout.h"
 
 #include <QString>
 
@@ -14,7 +14,7 @@ public:
     struct Style
     {
         QString title;
-        bool periodLabel = false;   // "Período :" before the period
+        bool periodLabel = false; // "Período :" before the period
         bool titleUnderlined = false;
         qreal titlePoints = 14;
         bool hasFooter = true;

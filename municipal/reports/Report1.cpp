@@ -1,7 +1,7 @@
-#include "Report1.h"
+#include "municipal/reports/Report1.h"
 
-#include "DataSet.h"
-#include "ReportCanvas.h"
+#include "common/DataSet.h"
+#include "common/report/ReportCanvas.h"
 
 namespace {
 
@@ -22,10 +22,8 @@ const struct
 
 } // namespace
 
-Report1::Report1(const DataSet &plan)
-    : MunicipalReport({QStringLiteral("Plano  Amostral"), true}), m_plan(plan)
-{
-}
+Report1::Report1(const DataSet &plan) : MunicipalReport({QStringLiteral("Plano  Amostral"), true}), m_plan(plan)
+{}
 
 void Report1::body(ReportCanvas &c, const ReportParams &)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MunicipalReport.h"
+#include "municipal/reports/MunicipalReport.h"
 
 class DataSet;
 

@@ -1,9 +1,9 @@
-#include "BlockListPrinting.h"
+#include "municipal/sampling/BlockListPrinting.h"
 
-#include "CommandDocument.h"
-#include "DataSet.h"
-#include "PlanFields.h"
-#include "TDataModule1.h"
+#include "common/DataSet.h"
+#include "municipal/data/TDataModule1.h"
+#include "municipal/sampling/CommandDocument.h"
+#include "municipal/sampling/PlanFields.h"
 
 #include <QStandardPaths>
 

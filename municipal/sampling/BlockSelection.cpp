@@ -1,11 +1,11 @@
-#include "BlockSelection.h"
+#include "municipal/sampling/BlockSelection.h"
 
-#include "DataSet.h"
-#include "Dialogs.h"
-#include "NumberText.h"
-#include "PlanFields.h"
-#include "TDataModule1.h"
-#include "WorkingValues.h"
+#include "common/DataSet.h"
+#include "common/Dialogs.h"
+#include "common/NumberText.h"
+#include "municipal/data/TDataModule1.h"
+#include "municipal/sampling/PlanFields.h"
+#include "municipal/sampling/WorkingValues.h"
 
 #include <cmath>
 
@@ -122,10 +122,11 @@ void calculate(TDataModule1 &dm, WorkingValues &values, QWidget *parent)
     if (toInteger(values.BairrosCalculados) >= toInteger(values.BairrosAnunciados)
         && toInteger(values.QuartBairrosCalculados) != toInteger(plan.asText(NumeroDeQuarteiroesNoEstrato))) {
         if (toInteger(values.TotalQuartEstrato) > toInteger(plan.asText(QuartQueComporaoAmostra))) {
-            Dialogs::message(parent, QStringLiteral("Atenção!"),
-                             QStringLiteral("Total de quarteirões a inspecionar no estrato é diferente do n° de quarteirões "
-                                            "que comporão a amostra. Redigite os bairros com os respectivos números "
-                                            "corretos de quarteirões"));
+            Dialogs::message(
+                parent, QStringLiteral("Atenção!"),
+                QStringLiteral("Total de quarteirões a inspecionar no estrato é diferente do n° de quarteirões "
+                               "que comporão a amostra. Redigite os bairros com os respectivos números "
+                               "corretos de quarteirões"));
             items.edit();
         }
         values.BairrosCalculados = QStringLiteral("0");

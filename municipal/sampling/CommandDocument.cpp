@@ -1,6 +1,6 @@
-#include "CommandDocument.h"
+#include "municipal/sampling/CommandDocument.h"
 
-#include "StepError.h"
+#include "common/StepError.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,18 +1,18 @@
-#include "DefinicaoQuartPage.h"
+#include "municipal/sampling/DefinicaoQuartPage.h"
 
-#include "Accessibility.h"
-#include "BlockSelection.h"
-#include "BoundLineEdit.h"
-#include "BoundTextEdit.h"
-#include "CommandDocument.h"
-#include "DataSet.h"
-#include "Dialogs.h"
-#include "MoveButtons.h"
-#include "PageForms.h"
-#include "PlanFields.h"
-#include "StepError.h"
-#include "TDataModule1.h"
-#include "WorkingValues.h"
+#include "common/Accessibility.h"
+#include "common/BoundLineEdit.h"
+#include "common/BoundTextEdit.h"
+#include "common/DataSet.h"
+#include "common/Dialogs.h"
+#include "common/MoveButtons.h"
+#include "common/StepError.h"
+#include "municipal/data/TDataModule1.h"
+#include "municipal/sampling/BlockSelection.h"
+#include "municipal/sampling/CommandDocument.h"
+#include "municipal/sampling/PageForms.h"
+#include "municipal/sampling/PlanFields.h"
+#include "municipal/sampling/WorkingValues.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -35,7 +35,8 @@ DefinicaoQuartPage::DefinicaoQuartPage(TDataModule1 &dm, WorkingValues &values,
     PageForms::addBox(grid, this, QStringLiteral("Estrato :"), items, Estrato, true);
     PageForms::addBox(grid, this, QStringLiteral("Item :"), items, Item, false);
     PageForms::addBox(grid, this, QStringLiteral("Bairro :"), items, Bairro, false)->setMaxLength(35);
-    BoundLineEdit *quarteiroes = PageForms::addBox(grid, this, QStringLiteral("Quarteirões :"), items, Quarteirao, false);
+    BoundLineEdit *quarteiroes =
+        PageForms::addBox(grid, this, QStringLiteral("Quarteirões :"), items, Quarteirao, false);
     quarteiroes->setMaxLength(5);
     PageForms::addBox(grid, this, QStringLiteral("Total de quarteirões a inspecionar do Bairro :"), items,
                       TotalQuartBairro, true);
@@ -178,8 +179,9 @@ void DefinicaoQuartPage::BtnImprimirClick()
         Dialogs::message(this, QStringLiteral("Documento gravado"),
                          QStringLiteral("O documento foi gravado em:\n%1").arg(path));
         if (!Dialogs::openWithDesktop(path))
-            throw StepError(QStringLiteral("O documento '%1' foi gravado, mas o processador de textos não pôde ser aberto.")
-                                .arg(path));
+            throw StepError(
+                QStringLiteral("O documento '%1' foi gravado, mas o processador de textos não pôde ser aberto.")
+                    .arg(path));
     }
     m_allNeighbourhoods->setChecked(false);
     m_currentNeighbourhood->setChecked(false);

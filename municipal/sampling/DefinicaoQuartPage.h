@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BlockListPrinting.h"
+#include "municipal/sampling/BlockListPrinting.h"
 
 #include <QWidget>
 

@@ -1,12 +1,11 @@
-#include "NeighbourhoodDelegate.h"
+#include "municipal/sampling/NeighbourhoodDelegate.h"
 
 #include <QAbstractItemView>
 #include <QPainter>
 
 NeighbourhoodDelegate::NeighbourhoodDelegate(int wrappedColumn, QObject *parent)
     : QStyledItemDelegate(parent), m_wrapped(wrappedColumn)
-{
-}
+{}
 
 void NeighbourhoodDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {

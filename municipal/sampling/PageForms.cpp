@@ -1,7 +1,7 @@
-#include "PageForms.h"
+#include "municipal/sampling/PageForms.h"
 
-#include "Accessibility.h"
-#include "BoundLineEdit.h"
+#include "common/Accessibility.h"
+#include "common/BoundLineEdit.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,15 +1,15 @@
-#include "PlanoAmostralPage.h"
+#include "municipal/sampling/PlanoAmostralPage.h"
 
-#include "Accessibility.h"
-#include "BoundLineEdit.h"
-#include "Dialogs.h"
-#include "MoveButtons.h"
-#include "PageForms.h"
-#include "PlanFields.h"
-#include "RandomStart.h"
-#include "ReportEngine.h"
-#include "TDataModule1.h"
-#include "WorkingValues.h"
+#include "common/Accessibility.h"
+#include "common/BoundLineEdit.h"
+#include "common/Dialogs.h"
+#include "common/MoveButtons.h"
+#include "common/report/ReportEngine.h"
+#include "municipal/data/TDataModule1.h"
+#include "municipal/sampling/PageForms.h"
+#include "municipal/sampling/PlanFields.h"
+#include "municipal/sampling/RandomStart.h"
+#include "municipal/sampling/WorkingValues.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,8 +22,12 @@ using namespace PlanFields;
 
 PlanoAmostralPage::PlanoAmostralPage(TDataModule1 &dm, WorkingValues &values, ReportEngine &reports,
                                      std::function<ReportParams()> headerParams, QWidget *parent)
-    : QWidget(parent), m_dm(dm), m_values(values), m_reports(reports), m_headerParams(std::move(headerParams)),
-      m_seed(&RandomStart::clockSeed)
+    : QWidget(parent)
+    , m_dm(dm)
+    , m_values(values)
+    , m_reports(reports)
+    , m_headerParams(std::move(headerParams))
+    , m_seed(&RandomStart::clockSeed)
 {
     DataSource *plan = dm.DataSourcePlanoAmostral;
     auto *layout = new QVBoxLayout(this);
@@ -49,8 +53,10 @@ PlanoAmostralPage::PlanoAmostralPage(TDataModule1 &dm, WorkingValues &values, Re
     PageForms::addBox(estimate, this, QStringLiteral("Estimativa de imóveis por quarteirão :"), plan,
                       EstimativaDeImoveisPorQuart, true);
     QGridLayout *sampled = group(QStringLiteral("Quarteirões a serem amostrados"));
-    PageForms::addBox(sampled, this, QStringLiteral("Quart. que comporão a amostra :"), plan, QuartQueComporaoAmostra, true);
-    PageForms::addBox(sampled, this, QStringLiteral("% de quarteirões amostrados :"), plan, PercentualDeQuartAmostrado, true);
+    PageForms::addBox(sampled, this, QStringLiteral("Quart. que comporão a amostra :"), plan, QuartQueComporaoAmostra,
+                      true);
+    PageForms::addBox(sampled, this, QStringLiteral("% de quarteirões amostrados :"), plan, PercentualDeQuartAmostrado,
+                      true);
     QGridLayout *interval = group(QStringLiteral("Intervalo amostral"));
     PageForms::addBox(interval, this, QStringLiteral("Intervalo de quarteirões :"), plan, IntervaloDeQuart, true);
     QGridLayout *random = group(QStringLiteral("Número aleatório"));

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ReportLayout.h"
-#include "SamplePlan.h"
+#include "common/report/ReportLayout.h"
+#include "municipal/sampling/SamplePlan.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "RandomStart.h"
+#include "municipal/sampling/RandomStart.h"
 
 #include <chrono>
 

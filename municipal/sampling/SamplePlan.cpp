@@ -1,12 +1,12 @@
-#include "SamplePlan.h"
+#include "municipal/sampling/SamplePlan.h"
 
-#include "DataSet.h"
-#include "Dialogs.h"
-#include "NumberText.h"
-#include "PlanFields.h"
-#include "RandomStart.h"
-#include "TDataModule1.h"
-#include "WorkingValues.h"
+#include "common/DataSet.h"
+#include "common/Dialogs.h"
+#include "common/NumberText.h"
+#include "municipal/data/TDataModule1.h"
+#include "municipal/sampling/PlanFields.h"
+#include "municipal/sampling/RandomStart.h"
+#include "municipal/sampling/WorkingValues.h"
 
 using namespace PlanFields;
 using NumberText::divide;

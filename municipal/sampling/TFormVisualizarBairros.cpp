@@ -1,14 +1,14 @@
-#include "TFormVisualizarBairros.h"
+#include "municipal/sampling/TFormVisualizarBairros.h"
 
-#include "Accessibility.h"
-#include "BoundLineEdit.h"
-#include "DataGrid.h"
-#include "DataSet.h"
-#include "Dialogs.h"
-#include "MoveButtons.h"
-#include "NeighbourhoodDelegate.h"
-#include "PlanFields.h"
-#include "TDataModule1.h"
+#include "common/Accessibility.h"
+#include "common/BoundLineEdit.h"
+#include "common/DataGrid.h"
+#include "common/DataSet.h"
+#include "common/Dialogs.h"
+#include "common/MoveButtons.h"
+#include "municipal/data/TDataModule1.h"
+#include "municipal/sampling/NeighbourhoodDelegate.h"
+#include "municipal/sampling/PlanFields.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -20,7 +20,8 @@
 
 using namespace PlanFields;
 
-TFormVisualizarBairros::TFormVisualizarBairros(TDataModule1 &dm, QWidget *parent) : QWidget(parent, Qt::Window), m_dm(dm)
+TFormVisualizarBairros::TFormVisualizarBairros(TDataModule1 &dm, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_dm(dm)
 {
     setWindowTitle(QStringLiteral("Visualização do total de bairros que compõe os estratos"));
     resize(720, 480);
@@ -52,7 +53,8 @@ TFormVisualizarBairros::TFormVisualizarBairros(TDataModule1 &dm, QWidget *parent
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setWordWrap(true);
     m_grid->horizontalHeader()->setStretchLastSection(true);
-    m_grid->verticalHeader()->setStyleSheet(QStringLiteral("QHeaderView::section { background-color: teal; color: white; }"));
+    m_grid->verticalHeader()->setStyleSheet(
+        QStringLiteral("QHeaderView::section { background-color: teal; color: white; }"));
     m_grid->setAccessibleName(QStringLiteral("Bairros do estrato"));
     layout->addWidget(m_grid, 1);
 

@@ -1,7 +1,7 @@
-#include "WorkingValues.h"
+#include "municipal/sampling/WorkingValues.h"
 
-#include "DataSet.h"
-#include "PlanFields.h"
+#include "common/DataSet.h"
+#include "municipal/sampling/PlanFields.h"
 
 WorkingValues::WorkingValues(DataSet &plan, QObject *parent) : QObject(parent), m_plan(&plan)
 {

@@ -1,12 +1,12 @@
-#include "BoundLineEdit.h"
-#include "DataGrid.h"
-#include "DataSet.h"
-#include "DataSource.h"
-#include "Database.h"
-#include "Dialogs.h"
-#include "NavigatorBar.h"
-#include "TestSupport.h"
-#include "Translations.h"
+#include "common/BoundLineEdit.h"
+#include "common/DataGrid.h"
+#include "common/DataSet.h"
+#include "common/DataSource.h"
+#include "common/Database.h"
+#include "common/Dialogs.h"
+#include "common/NavigatorBar.h"
+#include "common/Translations.h"
+#include "tests/support/TestSupport.h"
 
 #include <QApplication>
 #include <QTest>
@@ -52,8 +52,8 @@ private slots:
         m_grid = new DataGrid(m_window);
         m_grid->bind(m_source, {{QStringLiteral("Nome"), QStringLiteral("Nome"), false},
                                 {QStringLiteral("Valor"), QStringLiteral("Valor"), false}});
-        for (QWidget *w : {static_cast<QWidget *>(m_name), static_cast<QWidget *>(m_value), static_cast<QWidget *>(m_nav),
-                           static_cast<QWidget *>(m_grid)})
+        for (QWidget *w : {static_cast<QWidget *>(m_name), static_cast<QWidget *>(m_value),
+                           static_cast<QWidget *>(m_nav), static_cast<QWidget *>(m_grid)})
             layout->addWidget(w);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
@@ -112,10 +112,12 @@ private slots:
         Dialogs::answerNext(true);
         clickHint(QStringLiteral("Excluir registro"));
         QCOMPARE(Dialogs::shown().first().text, QStringLiteral("Deletar este registro?"));
-        QCOMPARE(sqlite(m_folder->file(QStringLiteral("b.db")), QStringLiteral("select count(*) from T")), QStringLiteral("2"));
+        QCOMPARE(sqlite(m_folder->file(QStringLiteral("b.db")), QStringLiteral("select count(*) from T")),
+                 QStringLiteral("2"));
         Dialogs::answerNext(false);
         clickHint(QStringLiteral("Excluir registro"));
-        QCOMPARE(sqlite(m_folder->file(QStringLiteral("b.db")), QStringLiteral("select count(*) from T")), QStringLiteral("2"));
+        QCOMPARE(sqlite(m_folder->file(QStringLiteral("b.db")), QStringLiteral("select count(*) from T")),
+                 QStringLiteral("2"));
         QCOMPARE(TestSupport::unnamedControls(m_window), QStringList());
     }
 
@@ -145,10 +147,7 @@ private slots:
     }
 
 private:
-    QToolButton *button(const QString &hint)
-    {
-        return qobject_cast<QToolButton *>(findByCaption(m_window, hint));
-    }
+    QToolButton *button(const QString &hint) { return qobject_cast<QToolButton *>(findByCaption(m_window, hint)); }
     void clickHint(const QString &hint)
     {
         QToolButton *b = button(hint);

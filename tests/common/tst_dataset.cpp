@@ -1,7 +1,8 @@
-#include "DataSet.h"
-#include "Database.h"
-#include "StepError.h"
-#include "TestSupport.h"
+#include "common/DataSet.h"
+#include "common/Database.h"
+#include "common/StepError.h"
+#include "common/Transaction.h"
+#include "tests/support/TestSupport.h"
 
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -40,6 +41,8 @@ private slots:
     void masterAndDetail();
     void detailEditIsPostedBeforeTheMasterMoves();
     void postedRowSurvivesAKilledProcess();
+    void transactionStoresAllOrNothing_data();
+    void transactionStoresAllOrNothing();
 
 private:
     DataSet *table(const QString &name);
@@ -91,7 +94,8 @@ void TestDataSet::openRefusesWhatIsNotADatabase_data()
     QTest::addColumn<QByteArray>("content"); // empty: no file at all
     QTest::addColumn<QString>("message");
     QTest::newRow("missing file") << QByteArray() << QStringLiteral("não foi encontrado");
-    QTest::newRow("not a database") << QByteArray("just some text, not SQLite\n") << QStringLiteral("não é um banco de dados");
+    QTest::newRow("not a database") << QByteArray("just some text, not SQLite\n")
+                                    << QStringLiteral("não é um banco de dados");
 }
 
 void TestDataSet::openRefusesWhatIsNotADatabase()
@@ -142,10 +146,18 @@ void TestDataSet::moves()
     QCOMPARE(ds->recordCount(), 3);
     for (QChar m : moves) {
         switch (m.toLatin1()) {
-        case 'F': ds->first(); break;
-        case 'L': ds->last(); break;
-        case 'N': ds->next(); break;
-        case 'P': ds->prior(); break;
+        case 'F':
+            ds->first();
+            break;
+        case 'L':
+            ds->last();
+            break;
+        case 'N':
+            ds->next();
+            break;
+        case 'P':
+            ds->prior();
+            break;
         }
     }
     QTEST(ds->recNo(), "recNo");
@@ -183,15 +195,28 @@ void TestDataSet::textIsConvertedOrRefused_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("stored"); // as sqlite3 prints it; empty when refused
-    QTest::newRow("integer") << "Code" << "42" << "42";
-    QTest::newRow("integer with blanks") << "Code" << " 7 " << "7";
+    QTest::newRow("integer") << "Code"
+                             << "42"
+                             << "42";
+    QTest::newRow("integer with blanks") << "Code"
+                                         << " 7 "
+                                         << "7";
     QTest::newRow("integer refuses a decimal") << "Code" << TestSupport::local(QStringLiteral("1.5")) << "";
-    QTest::newRow("integer refuses letters") << "Code" << "12a" << "";
-    QTest::newRow("integer beyond 32 bits") << "Code" << "3000000000" << "";
+    QTest::newRow("integer refuses letters") << "Code"
+                                             << "12a"
+                                             << "";
+    QTest::newRow("integer beyond 32 bits") << "Code"
+                                            << "3000000000"
+                                            << "";
     QTest::newRow("float in the user's format") << "Share" << TestSupport::local(QStringLiteral("12.25")) << "12.25";
-    QTest::newRow("float refuses the other separator") << "Share" << TestSupport::foreign(QStringLiteral("12.25")) << "";
-    QTest::newRow("text within its width") << "Name" << "cinco" << "cinco";
-    QTest::newRow("text beyond its width") << "Name" << "seis!!" << "";
+    QTest::newRow("float refuses the other separator")
+        << "Share" << TestSupport::foreign(QStringLiteral("12.25")) << "";
+    QTest::newRow("text within its width") << "Name"
+                                           << "cinco"
+                                           << "cinco";
+    QTest::newRow("text beyond its width") << "Name"
+                                           << "seis!!"
+                                           << "";
     QTest::newRow("memo has no width") << "Notes" << QString(500, QLatin1Char('m')) << QString(500, QLatin1Char('m'));
 }
 
@@ -223,13 +248,20 @@ void TestDataSet::editingIsWrittenToTheFile_data()
 {
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("rows"); // Code|Name of every row, in rowid order
-    QTest::newRow("edit and post") << "edit" << "9|um\n2|dois\n3|";
-    QTest::newRow("edit and cancel") << "edit-cancel" << "1|um\n2|dois\n3|";
-    QTest::newRow("insert") << "insert" << "1|um\n2|dois\n3|\n9|novo";
-    QTest::newRow("append") << "append" << "1|um\n2|dois\n3|\n9|novo";
-    QTest::newRow("insert and cancel") << "insert-cancel" << "1|um\n2|dois\n3|";
-    QTest::newRow("delete") << "delete" << "1|um\n3|";
-    QTest::newRow("edit on an empty table starts a row") << "empty-edit" << "9|novo";
+    QTest::newRow("edit and post") << "edit"
+                                   << "9|um\n2|dois\n3|";
+    QTest::newRow("edit and cancel") << "edit-cancel"
+                                     << "1|um\n2|dois\n3|";
+    QTest::newRow("insert") << "insert"
+                            << "1|um\n2|dois\n3|\n9|novo";
+    QTest::newRow("append") << "append"
+                            << "1|um\n2|dois\n3|\n9|novo";
+    QTest::newRow("insert and cancel") << "insert-cancel"
+                                       << "1|um\n2|dois\n3|";
+    QTest::newRow("delete") << "delete"
+                            << "1|um\n3|";
+    QTest::newRow("edit on an empty table starts a row") << "empty-edit"
+                                                         << "9|novo";
 }
 
 void TestDataSet::editingIsWrittenToTheFile()
@@ -312,7 +344,8 @@ void TestDataSet::refreshAndReopenReadStoredRows()
 {
     DataSet *ds = table(QStringLiteral("Strata"));
     ds->moveTo(2);
-    sqlite(m_file, QStringLiteral("update Strata set Name = 'fora' where rowid = 2; insert into Strata (Code) values (5)"));
+    sqlite(m_file,
+           QStringLiteral("update Strata set Name = 'fora' where rowid = 2; insert into Strata (Code) values (5)"));
     QCOMPARE(ds->asText(QStringLiteral("Name")), QStringLiteral("dois"));
     ds->refresh();
     QCOMPARE(ds->recNo(), 2);
@@ -400,7 +433,8 @@ void TestDataSet::detailEditIsPostedBeforeTheMasterMoves()
     detail->edit();
     detail->setText(QStringLiteral("Bairro"), QStringLiteral("Centro Velho"));
     master->next();
-    QCOMPARE(sqlite(m_file, QStringLiteral("select Bairro from Items where rowid = 1")), QStringLiteral("Centro Velho"));
+    QCOMPARE(sqlite(m_file, QStringLiteral("select Bairro from Items where rowid = 1")),
+             QStringLiteral("Centro Velho"));
     // an untouched new detail row is dropped when the master posts
     detail->append();
     master->edit();
@@ -435,3 +469,46 @@ void TestDataSet::postedRowSurvivesAKilledProcess()
 
 QTEST_GUILESS_MAIN(TestDataSet)
 #include "tst_dataset.moc"
+
+void TestDataSet::transactionStoresAllOrNothing_data()
+{
+    QTest::addColumn<bool>("fails");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("committed") << false << "1|um\n2|novo\n4|quatr";
+    QTest::newRow("failed midway") << true << "1|um\n2|dois\n3|";
+}
+
+// Two writes and a delete in one action, the inner action joining the outer one;
+// a failure after them leaves the file and the data set as before.
+void TestDataSet::transactionStoresAllOrNothing()
+{
+    QFETCH(bool, fails);
+    QFETCH(QString, stored);
+    DataSet *strata = table(QStringLiteral("Strata"));
+    try {
+        Transaction outer(m_db, {strata});
+        strata->moveTo(2);
+        strata->edit();
+        strata->setText(QStringLiteral("Name"), QStringLiteral("novo"));
+        strata->post();
+        {
+            Transaction inner(m_db);
+            strata->last();
+            strata->remove();
+            inner.commit();
+        }
+        strata->append();
+        strata->setInteger(QStringLiteral("Code"), 4);
+        strata->setText(QStringLiteral("Name"), QStringLiteral("quatr"));
+        if (fails)
+            strata->setText(QStringLiteral("Share"), QStringLiteral("x"));
+        strata->post();
+        outer.commit();
+    } catch (const StepError &) {
+        QVERIFY(fails);
+    }
+    QCOMPARE(sqlite(m_file, QStringLiteral("SELECT Code, Name FROM Strata ORDER BY Code")).trimmed(), stored);
+    QCOMPARE(strata->state(), DataSet::State::Browse);
+    QCOMPARE(strata->recordCount(), 3);
+    QCOMPARE(strata->textAt(1, strata->fieldIndex(QStringLiteral("Name"))), fails ? "dois" : "novo");
+}

@@ -1,6 +1,6 @@
-#include "NumberText.h"
-#include "StepError.h"
-#include "TestSupport.h"
+#include "common/NumberText.h"
+#include "common/StepError.h"
+#include "tests/support/TestSupport.h"
 
 #include <QTest>
 
@@ -54,7 +54,8 @@ void TestNumberText::fixed()
     QFETCH(long double, value);
     QFETCH(int, decimals);
     QFETCH(QString, expected);
-    QCOMPARE(NumberText::fixed(value, decimals), QString(expected).replace(QLatin1Char('.'), TestSupport::decimalPoint()));
+    QCOMPARE(NumberText::fixed(value, decimals),
+             QString(expected).replace(QLatin1Char('.'), TestSupport::decimalPoint()));
 }
 
 void TestNumberText::toFloat_data()

@@ -1,8 +1,8 @@
-#include "Dialogs.h"
-#include "ReportCanvas.h"
-#include "ReportEngine.h"
-#include "StepError.h"
-#include "TestSupport.h"
+#include "common/Dialogs.h"
+#include "common/StepError.h"
+#include "common/report/ReportCanvas.h"
+#include "common/report/ReportEngine.h"
+#include "tests/support/TestSupport.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -25,7 +25,8 @@ public:
     qreal footerHeight() const override { return 10; }
     void footer(ReportCanvas &c, const ReportParams &) override
     {
-        c.text(c.margin(), c.footerTop() + 2, QStringLiteral("Rodapé página %1").arg(c.pageNumber()), ReportCanvas::font(10));
+        c.text(c.margin(), c.footerTop() + 2, QStringLiteral("Rodapé página %1").arg(c.pageNumber()),
+               ReportCanvas::font(10));
     }
     void body(ReportCanvas &canvas, const ReportParams &) override
     {
@@ -51,9 +52,8 @@ private slots:
     {
         Dialogs::setScripted(true);
         Dialogs::clearShown();
-        m_engine = std::make_unique<ReportEngine>(ReportCaptions{QStringLiteral("Opções de saída"),
-                                                                 QStringLiteral("Status do relatório"),
-                                                                 QStringLiteral("Visualização")});
+        m_engine = std::make_unique<ReportEngine>(ReportCaptions{
+            QStringLiteral("Opções de saída"), QStringLiteral("Status do relatório"), QStringLiteral("Visualização")});
         m_engine->addReport(QStringLiteral("Linhas"), [] { return std::make_unique<LinesReport>(60); });
     }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Dialogs.h"
-#include "MunicipalApp.h"
-#include "TestSupport.h"
+#include "common/Dialogs.h"
+#include "municipal/app/MunicipalApp.h"
+#include "tests/support/TestSupport.h"
 
 #include <QAbstractButton>
 #include <QTest>

@@ -1,9 +1,9 @@
-#include "AppFixture.h"
-#include "DataSet.h"
-#include "TDataModule1.h"
-#include "TFormCadastro.h"
-#include "TFormDadosGerais.h"
-#include "TFormPrincipal.h"
+#include "common/DataSet.h"
+#include "municipal/app/TFormCadastro.h"
+#include "municipal/app/TFormDadosGerais.h"
+#include "municipal/app/TFormPrincipal.h"
+#include "municipal/data/TDataModule1.h"
+#include "tests/gui/AppFixture.h"
 
 #include <QComboBox>
 #include <QDate>
@@ -63,10 +63,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(form));
     }
 
-    void cleanup()
-    {
-        f.reset();
-    }
+    void cleanup() { f.reset(); }
 
     void everyControlHasItsCaption()
     {
@@ -96,7 +93,8 @@ private slots:
         QCOMPARE(edit(QStringLiteral("Município escolhido"))->text(), QStringLiteral("Recife"));
 
         clickCaption(form, QStringLiteral("Gravar"));
-        QCOMPARE(f->sql(QStringLiteral("select * from Cadastro")), QStringLiteral("2611606|Recife|PE|520000|Janeiro/2026|2026"));
+        QCOMPARE(f->sql(QStringLiteral("select * from Cadastro")),
+                 QStringLiteral("2611606|Recife|PE|520000|Janeiro/2026|2026"));
         QCOMPARE(f->app->FormPrincipal->municipalityLabel(), QStringLiteral("Recife - PE"));
 
         // nothing changed: "Gravar" leaves the label as it was
@@ -151,7 +149,8 @@ private slots:
         const QVector<Dialogs::Shown> shown = Dialogs::shown();
         QVERIFY(!shown.isEmpty());
         QCOMPARE(shown.last().kind, QStringLiteral("error"));
-        QVERIFY2(shown.last().text.contains(total) && shown.last().text.contains(QStringLiteral("TotalDeImoveisNoMunicipio")),
+        QVERIFY2(shown.last().text.contains(total)
+                     && shown.last().text.contains(QStringLiteral("TotalDeImoveisNoMunicipio")),
                  qPrintable(shown.last().text));
         QVERIFY(f->app->DataModule1->ADOTableCadastro->isEditing());
         QCOMPARE(f->sql(QStringLiteral("select count(*) from Cadastro")), QStringLiteral("0"));
@@ -174,9 +173,10 @@ private slots:
         QCOMPARE(combo(QStringLiteral("Ano :"))->currentText(), QStringLiteral("2026"));
         QCOMPARE(QApplication::focusWidget(), combo(QStringLiteral("UF :")));
         clickCaption(form, QStringLiteral("Gravar"));
-        QCOMPARE(f->sql(QStringLiteral("select quote(CodigoMunicipio), quote(Municipio), quote(TotalDeImoveisNoMunicipio), "
-                                       "quote(PeriodoDeExecucao), Ano from Cadastro")),
-                 QStringLiteral("NULL|NULL|NULL|NULL|2026"));
+        QCOMPARE(
+            f->sql(QStringLiteral("select quote(CodigoMunicipio), quote(Municipio), quote(TotalDeImoveisNoMunicipio), "
+                                  "quote(PeriodoDeExecucao), Ano from Cadastro")),
+            QStringLiteral("NULL|NULL|NULL|NULL|2026"));
     }
 
     void limparOnAnEmptyTableCreatesNoRow()

@@ -1,10 +1,10 @@
-#include "AppFixture.h"
-#include "DataSet.h"
-#include "TCreditos.h"
-#include "TDataModule1.h"
-#include "TFormCadastro.h"
-#include "TFormDadosGerais.h"
-#include "TFormPrincipal.h"
+#include "common/DataSet.h"
+#include "municipal/app/TCreditos.h"
+#include "municipal/app/TFormCadastro.h"
+#include "municipal/app/TFormDadosGerais.h"
+#include "municipal/app/TFormPrincipal.h"
+#include "municipal/data/TDataModule1.h"
+#include "tests/gui/AppFixture.h"
 
 #include <QLabel>
 #include <QStatusBar>
@@ -19,8 +19,9 @@ private slots:
         QTest::addColumn<QString>("registration"); // SQL run before start
         QTest::addColumn<QString>("label");
         QTest::newRow("nothing registered") << QString() << " - ";
-        QTest::newRow("registered") << "insert into Cadastro values (2611606, 'Recife', 'PE', 500000, 'Jan/2026', '2026')"
-                                    << "Recife - PE";
+        QTest::newRow("registered")
+            << "insert into Cadastro values (2611606, 'Recife', 'PE', 500000, 'Jan/2026', '2026')"
+            << "Recife - PE";
     }
 
     void showsTheRegisteredMunicipality()
@@ -57,8 +58,10 @@ private slots:
             "insert into PlanoAmostral (CodigoMunicipio, Estrato) values (2611606, 1), (2611606, 2);"
             "insert into DefinicaoQuart (Estrato, Item, Bairro) values (1, 1, 'Boa Viagem'), (2, 1, 'Graças');"
             "insert into Necessidades (QuantEstratosALevantar) values (2);"
-            "insert into Consolidado (Estrato) values (1), (2); insert into TotaisDoConsolidado (TotalEstratos) values (2);"
-            "insert into Indices (Estrato) values (1), (2); insert into PercentuaisCriadouros (PercentDepA1) values (1);"
+            "insert into Consolidado (Estrato) values (1), (2); insert into TotaisDoConsolidado (TotalEstratos) values "
+            "(2);"
+            "insert into Indices (Estrato) values (1), (2); insert into PercentuaisCriadouros (PercentDepA1) values "
+            "(1);"
             "insert into Kavel (Municipio) values ('Recife');"));
         f.app.reset();
         f.app = std::make_unique<MunicipalApp>();
@@ -70,13 +73,13 @@ private slots:
         clickCaption(main, QStringLiteral("Limpar BD"));
         QVERIFY(Dialogs::shown().isEmpty()); // asks nothing, says nothing
         QCOMPARE(main->municipalityLabel(), QString());
-        QCOMPARE(f.sql(QStringLiteral(
-                     "select (select count(*) from Cadastro) || (select count(*) from PlanoAmostral) || "
-                     "(select count(*) from DefinicaoQuart) || (select count(*) from Necessidades) || "
-                     "(select count(*) from Consolidado) || (select count(*) from TotaisDoConsolidado) || "
-                     "(select count(*) from Indices) || (select count(*) from PercentuaisCriadouros) || "
-                     "(select count(*) from Kavel)")),
-                 QStringLiteral("000000000"));
+        QCOMPARE(
+            f.sql(QStringLiteral("select (select count(*) from Cadastro) || (select count(*) from PlanoAmostral) || "
+                                 "(select count(*) from DefinicaoQuart) || (select count(*) from Necessidades) || "
+                                 "(select count(*) from Consolidado) || (select count(*) from TotaisDoConsolidado) || "
+                                 "(select count(*) from Indices) || (select count(*) from PercentuaisCriadouros) || "
+                                 "(select count(*) from Kavel)")),
+            QStringLiteral("000000000"));
         // the reference tables stay
         QCOMPARE(f.sql(QStringLiteral("select count(*) from \"MunicípiosDoBrasil\"")), QStringLiteral("5570"));
         // the open work window now shows the empty tables
@@ -103,9 +106,9 @@ private slots:
         QStringList texts;
         for (QLabel *l : credits->findChildren<QLabel *>())
             texts << l->text();
-        for (const QString &t : {QStringLiteral("Nubrel"), QStringLiteral("Versão 1.2"), QStringLiteral("Kavel - Pelvane"),
-                                 QStringLiteral("Tecnologia elaborada por :"), QStringLiteral("Desenvolvimento do Sistema"),
-                                 QStringLiteral("Equipe Nubrel")})
+        for (const QString &t : {QStringLiteral("Nubrel"), QStringLiteral("Versão 1.2"),
+                                 QStringLiteral("Kavel - Pelvane"), QStringLiteral("Tecnologia elaborada por :"),
+                                 QStringLiteral("Desenvolvimento do Sistema"), QStringLiteral("Equipe Nubrel")})
             QVERIFY2(texts.contains(t), qPrintable(t));
         QVERIFY(TestSupport::findByCaption(credits, QStringLiteral("OK")));
     }

@@ -1,13 +1,13 @@
-#include "AppFixture.h"
-#include "DataGrid.h"
-#include "DataSet.h"
-#include "DefinicaoQuartPage.h"
-#include "NeighbourhoodDelegate.h"
-#include "PlanoAmostralPage.h"
-#include "TDataModule1.h"
-#include "TFormDadosGerais.h"
-#include "TFormVisualizarBairros.h"
-#include "WorkingValues.h"
+#include "common/DataGrid.h"
+#include "common/DataSet.h"
+#include "municipal/app/TFormDadosGerais.h"
+#include "municipal/data/TDataModule1.h"
+#include "municipal/sampling/DefinicaoQuartPage.h"
+#include "municipal/sampling/NeighbourhoodDelegate.h"
+#include "municipal/sampling/PlanoAmostralPage.h"
+#include "municipal/sampling/TFormVisualizarBairros.h"
+#include "municipal/sampling/WorkingValues.h"
+#include "tests/gui/AppFixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -75,7 +75,8 @@ private slots:
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("10000"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(text(work, QStringLiteral("Tamanho da amostra :")), QStringLiteral("431"));
-        QCOMPARE(QApplication::focusWidget(), findByCaption(work, QStringLiteral("Número de quarteirões no estrato :")));
+        QCOMPARE(QApplication::focusWidget(),
+                 findByCaption(work, QStringLiteral("Número de quarteirões no estrato :")));
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("100"));
         Dialogs::answerNext(QStringLiteral("1"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -83,10 +84,12 @@ private slots:
         // 100 dwellings a block, 431 / (100 / 5) = 21.55 blocks, interval 100 / 22
         QCOMPARE(text(work, QStringLiteral("Estimativa de imóveis por quarteirão :")), QStringLiteral("100"));
         QCOMPARE(text(work, QStringLiteral("Quart. que comporão a amostra :")), QStringLiteral("22"));
-        QCOMPARE(text(work, QStringLiteral("Intervalo de quarteirões :")), TestSupport::local(QStringLiteral("4.54545")));
+        QCOMPARE(text(work, QStringLiteral("Intervalo de quarteirões :")),
+                 TestSupport::local(QStringLiteral("4.54545")));
         QCOMPARE(text(work, QStringLiteral("Quarteirão inicial :")), QStringLiteral("4"));
         QCOMPARE(QApplication::focusWidget(), findByCaption(work, QStringLiteral("Estrato :")));
-        QCOMPARE(f.sql(QStringLiteral("select Estrato, NumeroDeImoveisNoEstrato, TamanhoDaAmostra, QuartInicial from PlanoAmostral")),
+        QCOMPARE(f.sql(QStringLiteral(
+                     "select Estrato, NumeroDeImoveisNoEstrato, TamanhoDaAmostra, QuartInicial from PlanoAmostral")),
                  QStringLiteral("1|10000|431.0|4"));
         QCOMPARE(f.sql(QStringLiteral("select Estrato, ImoveisProgramados from Consolidado")), QStringLiteral("1|431"));
 
@@ -111,7 +114,9 @@ private slots:
         QVERIFY(!print->isEnabled());
         clickCaption(work, QStringLiteral("Imprimir todos os bairros do estrato atual"));
         clickCaption(work, QStringLiteral("Imprimir o bairro atual"));
-        QVERIFY(!qobject_cast<QCheckBox *>(findByCaption(work, QStringLiteral("Imprimir todos os bairros do estrato atual")))->isChecked());
+        QVERIFY(!qobject_cast<QCheckBox *>(
+                     findByCaption(work, QStringLiteral("Imprimir todos os bairros do estrato atual")))
+                     ->isChecked());
         Dialogs::clearShown();
         clickCaption(work, QStringLiteral("Imprimir"));
         const auto shown = Dialogs::shown();
@@ -122,7 +127,8 @@ private slots:
         QCOMPARE(QFileInfo(path).absolutePath(), QDir(m_home->path()).filePath(QStringLiteral("Documents")));
         QVERIFY(QFileInfo(path).size() > 0);
         QVERIFY(!print->isEnabled());
-        QVERIFY(!qobject_cast<QCheckBox *>(findByCaption(work, QStringLiteral("Imprimir o bairro atual")))->isChecked());
+        QVERIFY(
+            !qobject_cast<QCheckBox *>(findByCaption(work, QStringLiteral("Imprimir o bairro atual")))->isChecked());
         // the desktop cannot open the document: the step stops, the ticked box stays
         clickCaption(work, QStringLiteral("Imprimir o bairro atual"));
         Dialogs::clearShown();
@@ -148,14 +154,16 @@ private slots:
         Dialogs::answerNext(pdf);
         clickCaption(work, QStringLiteral("Relatório"));
         const QString report = TestSupport::pdfText(pdf);
-        QVERIFY2(report.contains(QStringLiteral("Recife")) && report.contains(QStringLiteral("Jan/2026")), qPrintable(report));
+        QVERIFY2(report.contains(QStringLiteral("Recife")) && report.contains(QStringLiteral("Jan/2026")),
+                 qPrintable(report));
         QVERIFY(report.contains(QStringLiteral("4,54545")) || report.contains(QStringLiteral("4.54545")));
     }
 
     void strataMovesEnableEachOther()
     {
-        AppFixture f(registration + QStringLiteral("insert into PlanoAmostral (CodigoMunicipio, Estrato) values "
-                                                   "(2611606, 1), (2611606, 2), (2611606, 3);"));
+        AppFixture f(registration
+                     + QStringLiteral("insert into PlanoAmostral (CodigoMunicipio, Estrato) values "
+                                      "(2611606, 1), (2611606, 2), (2611606, 3);"));
         TFormDadosGerais *work = f.app->FormDadosGerais;
         work->show();
         const QStringList hints = {QStringLiteral("Primeiro estrato"), QStringLiteral("Estrato anterior"),
@@ -184,15 +192,17 @@ private slots:
 
     void neighbourhoodView()
     {
-        const QString longList = QStringLiteral("1  -  4  -  7  -  10  -  13  -  16  -  19  -  22  -  25  -  28  -  31  -  34  -  "
-                                                "37  -  40  -  43  -  46  -  49  -  52  -  55  -  58  -  61  -  64");
-        AppFixture f(registration
-                     + QStringLiteral("insert into PlanoAmostral (CodigoMunicipio, Estrato) values (2611606, 1), (2611606, 2);"
-                                      "insert into Consolidado (Estrato) values (1), (2);"
-                                      "insert into DefinicaoQuart (Estrato, Item, Bairro, QuarteiroesATrabalhar) values "
-                                      "(1, 1, 'Centro', '1  -  3'), (1, 2, 'Várzea', '%1'), (1, 3, 'Graças', '2'),"
-                                      "(2, 1, 'Boa Vista', '5  -  9');")
-                           .arg(longList));
+        const QString longList =
+            QStringLiteral("1  -  4  -  7  -  10  -  13  -  16  -  19  -  22  -  25  -  28  -  31  -  34  -  "
+                           "37  -  40  -  43  -  46  -  49  -  52  -  55  -  58  -  61  -  64");
+        AppFixture f(
+            registration
+            + QStringLiteral("insert into PlanoAmostral (CodigoMunicipio, Estrato) values (2611606, 1), (2611606, 2);"
+                             "insert into Consolidado (Estrato) values (1), (2);"
+                             "insert into DefinicaoQuart (Estrato, Item, Bairro, QuarteiroesATrabalhar) values "
+                             "(1, 1, 'Centro', '1  -  3'), (1, 2, 'Várzea', '%1'), (1, 3, 'Graças', '2'),"
+                             "(2, 1, 'Boa Vista', '5  -  9');")
+                  .arg(longList));
         TFormDadosGerais *work = f.app->FormDadosGerais;
         work->show();
         work->parametersPages()->setCurrentIndex(1);
@@ -204,7 +214,8 @@ private slots:
         QCOMPARE(TestSupport::unnamedControls(view), QStringList());
         DataGrid *grid = view->grid();
         QCOMPARE(grid->model()->rowCount(), 3);
-        QCOMPARE(grid->model()->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Quarteiroes a trabalhar"));
+        QCOMPARE(grid->model()->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 QStringLiteral("Quarteiroes a trabalhar"));
 
         // the even record is painted light blue; the long list wraps in its cell
         view->resize(500, 400);

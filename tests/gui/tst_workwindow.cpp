@@ -1,10 +1,10 @@
-#include "AppFixture.h"
-#include "DataSet.h"
-#include "TDataModule1.h"
-#include "TFormAjuda.h"
-#include "TFormCadastro.h"
-#include "TFormDadosGerais.h"
-#include "TFormPrincipal.h"
+#include "common/DataSet.h"
+#include "municipal/app/TFormAjuda.h"
+#include "municipal/app/TFormCadastro.h"
+#include "municipal/app/TFormDadosGerais.h"
+#include "municipal/app/TFormPrincipal.h"
+#include "municipal/data/TDataModule1.h"
+#include "tests/gui/AppFixture.h"
 
 #include <QTabWidget>
 
@@ -16,7 +16,8 @@ private slots:
     void frameShowsRegistrationAndPages()
     {
         AppFixture f;
-        f.sql(QStringLiteral("insert into Cadastro values (4314902, 'Porto Alegre', 'RS', 600000, 'Março/2026', '2026')"));
+        f.sql(QStringLiteral(
+            "insert into Cadastro values (4314902, 'Porto Alegre', 'RS', 600000, 'Março/2026', '2026')"));
         f.app.reset();
         f.app = std::make_unique<MunicipalApp>();
         f.app->FormPrincipal->show();
@@ -31,8 +32,8 @@ private slots:
         auto *outer = work->findChild<QTabWidget *>();
         for (int i = 0; i < outer->count(); ++i)
             tabs << outer->tabText(i);
-        QCOMPARE(tabs, QStringList({QStringLiteral("Cálculo de parâmetros"), QStringLiteral("Planejamento de necessidades"),
-                                    QStringLiteral("Consolidado")}));
+        QCOMPARE(tabs, QStringList({QStringLiteral("Cálculo de parâmetros"),
+                                    QStringLiteral("Planejamento de necessidades"), QStringLiteral("Consolidado")}));
         for (const char *caption : {"Editar Cadastro", "Gerar dados para Kavel", "Ajuda", "Fechar"})
             QVERIFY2(TestSupport::findByCaption(work, QString::fromUtf8(caption)), caption);
         QCOMPARE(TestSupport::unnamedControls(work), QStringList());
@@ -48,8 +49,8 @@ private slots:
         QCOMPARE(f.app->FormAjuda->windowTitle(), QStringLiteral("Ajuda"));
         const QString help = f.app->FormAjuda->helpText();
         qsizetype at = -1;
-        for (const char *section : {"Instruções", "Situações obrigatórias", "Cadastro", "Plano Amostral e Definição de Quarteirões",
-                                    "Necessidades", "Consolidado"}) {
+        for (const char *section : {"Instruções", "Situações obrigatórias", "Cadastro",
+                                    "Plano Amostral e Definição de Quarteirões", "Necessidades", "Consolidado"}) {
             const qsizetype found = help.indexOf(QString::fromUtf8(section), at + 1);
             QVERIFY2(found > at, section);
             at = found;

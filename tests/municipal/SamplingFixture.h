@@ -1,10 +1,10 @@
 #pragma once
 
-#include "DataSet.h"
-#include "Dialogs.h"
-#include "TDataModule1.h"
-#include "TestSupport.h"
-#include "WorkingValues.h"
+#include "common/DataSet.h"
+#include "common/Dialogs.h"
+#include "municipal/data/TDataModule1.h"
+#include "municipal/sampling/WorkingValues.h"
+#include "tests/support/TestSupport.h"
 
 #include <memory>
 
@@ -15,7 +15,8 @@ struct SamplingFixture
     explicit SamplingFixture(const QString &setupSql = QString())
     {
         folder.initMunicipalDatabase();
-        sql(QStringLiteral("insert into Cadastro values (2611606, 'Recife', 'PE', 520000, 'Jan/2026', '2026');") + setupSql);
+        sql(QStringLiteral("insert into Cadastro values (2611606, 'Recife', 'PE', 520000, 'Jan/2026', '2026');")
+            + setupSql);
         Dialogs::setScripted(true);
         Dialogs::clearShown();
         dm = std::make_unique<TDataModule1>();

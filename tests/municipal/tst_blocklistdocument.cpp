@@ -1,7 +1,7 @@
-#include "BlockListPrinting.h"
-#include "CommandDocument.h"
-#include "OdtReader.h"
-#include "SamplingFixture.h"
+#include "municipal/sampling/BlockListPrinting.h"
+#include "municipal/sampling/CommandDocument.h"
+#include "tests/municipal/SamplingFixture.h"
+#include "tests/support/OdtReader.h"
 
 #include <QFileInfo>
 #include <QTest>
@@ -25,7 +25,9 @@ QList<Expected> heading(int firstRule, int secondRule)
         {},
         {QStringLiteral("Recife (PE)"), 14, false},
         {QString(secondRule, QLatin1Char('_')), 6, false},
-        {}, {}, {},
+        {},
+        {},
+        {},
         {QString(63, QLatin1Char(' ')) + QStringLiteral("Estrato 1"), 13, true},
     };
 }
@@ -33,12 +35,9 @@ QList<Expected> heading(int firstRule, int secondRule)
 QList<Expected> neighbourhood(const QString &name, const QString &blocks, const QString &total, const QString &list)
 {
     return {
-        {},
-        {QStringLiteral("Bairro :   %1            N° de quarteirões : %2").arg(name, blocks), 13, true},
-        {},
-        {QStringLiteral("Quarteirões a trabalhar : %1").arg(total), 13, true},
-        {},
-        {list, 13, true},
+        {}, {QStringLiteral("Bairro :   %1            N° de quarteirões : %2").arg(name, blocks), 13, true},
+        {}, {QStringLiteral("Quarteirões a trabalhar : %1").arg(total), 13, true},
+        {}, {list, 13, true},
     };
 }
 
@@ -54,8 +53,10 @@ void compare(const QList<OdtReader::Paragraph> &read, const QList<Expected> &exp
         got << line;
     }
     for (const auto &e : expected)
-        want << (e.text.isEmpty() ? QString()
-                                  : e.text + QStringLiteral(" [%1%2]").arg(e.size).arg(e.bold ? QStringLiteral(" bold") : QString()));
+        want << (e.text.isEmpty()
+                     ? QString()
+                     : e.text
+                           + QStringLiteral(" [%1%2]").arg(e.size).arg(e.bold ? QStringLiteral(" bold") : QString()));
     QCOMPARE(got, want);
 }
 
@@ -78,7 +79,8 @@ private slots:
         SamplingFixture f(setup);
         f.plan().first();
         QCOMPARE(f.items().recordCount(), 2);
-        const QString path = BlockListPrinting::currentNeighbourhood(*f.dm, recife)->saveNew(f.folder.path(), QStringLiteral("um"));
+        const QString path =
+            BlockListPrinting::currentNeighbourhood(*f.dm, recife)->saveNew(f.folder.path(), QStringLiteral("um"));
         compare(OdtReader::read(path), heading(96, 72) + neighbourhood("Centro", "10", "3", "3  -  5  -  8"));
     }
 
@@ -87,7 +89,8 @@ private slots:
         SamplingFixture f(setup);
         f.plan().first();
         f.items().last();
-        const QString path = BlockListPrinting::wholeStratum(*f.dm, recife)->saveNew(f.folder.path(), QStringLiteral("todos"));
+        const QString path =
+            BlockListPrinting::wholeStratum(*f.dm, recife)->saveNew(f.folder.path(), QStringLiteral("todos"));
         QList<Expected> expected = heading(101, 79);
         expected += neighbourhood("Centro", "10", "3", "3  -  5  -  8");
         // CR CR CR after each neighbourhood: three paragraphs, the last one still open
@@ -101,7 +104,8 @@ private slots:
     {
         SamplingFixture f(QStringLiteral("insert into PlanoAmostral (CodigoMunicipio, Estrato) values (2611606, 1);"));
         f.plan().first();
-        const QString path = BlockListPrinting::wholeStratum(*f.dm, recife)->saveNew(f.folder.path(), QStringLiteral("vazio"));
+        const QString path =
+            BlockListPrinting::wholeStratum(*f.dm, recife)->saveNew(f.folder.path(), QStringLiteral("vazio"));
         compare(OdtReader::read(path), heading(101, 79));
     }
 

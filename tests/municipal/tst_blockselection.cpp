@@ -1,6 +1,6 @@
-#include "BlockSelection.h"
-#include "SamplingFixture.h"
-#include "StepError.h"
+#include "common/StepError.h"
+#include "municipal/sampling/BlockSelection.h"
+#include "tests/municipal/SamplingFixture.h"
 
 #include <QTest>
 
@@ -10,9 +10,10 @@ namespace {
 // window's values as the block-plan step leaves them.
 QString planSql(const QString &interval, const QString &start, int blocks = 100, int sampled = 40)
 {
-    return QStringLiteral("insert into PlanoAmostral (CodigoMunicipio, Estrato, NumeroDeImoveisNoEstrato, TamanhoDaAmostra, "
-                          "NumeroDeQuarteiroesNoEstrato, QuartQueComporaoAmostra, IntervaloDeQuart, QuartInicial) "
-                          "values (2611606, 1, 10000, 431, %1, %2, %3, %4);")
+    return QStringLiteral(
+               "insert into PlanoAmostral (CodigoMunicipio, Estrato, NumeroDeImoveisNoEstrato, TamanhoDaAmostra, "
+               "NumeroDeQuarteiroesNoEstrato, QuartQueComporaoAmostra, IntervaloDeQuart, QuartInicial) "
+               "values (2611606, 1, 10000, 431, %1, %2, %3, %4);")
         .arg(blocks)
         .arg(sampled)
         .arg(interval, start);
@@ -56,15 +57,53 @@ private slots:
         QTest::addColumn<QString>("total");
         QTest::addColumn<QString>("observation");
         QTest::addColumn<QString>("next");
-        QTest::newRow("worked example") << "2.5" << "3" << "10" << "" << "3  -  5  -  8" << "3"
-                                        << "Quarteirões a trabalhar" << "1";
-        QTest::newRow("start beyond the blocks") << "2.5" << "7" << "5" << "" << "" << "0" << "       Não levantar" << "7";
-        QTest::newRow("one block only") << "4" << "3" << "3" << "" << "3" << "1" << "Quarteirões a trabalhar" << "4";
-        QTest::newRow("pick on the last block") << "4" << "2" << "10" << "" << "2  -  6  -  10" << "3"
-                                                << "Quarteirões a trabalhar" << "4";
-        QTest::newRow("thirds truncate") << "3.33333" << "1" << "11" << "" << "1  -  4  -  7  -  10" << "4"
-                                         << "Quarteirões a trabalhar" << "3";
-        QTest::newRow("typed start") << "2.5" << "3" << "12" << "5" << "5  -  7  -  10" << "3" << "Quarteirões a trabalhar"
+        QTest::newRow("worked example") << "2.5"
+                                        << "3"
+                                        << "10"
+                                        << ""
+                                        << "3  -  5  -  8"
+                                        << "3"
+                                        << "Quarteirões a trabalhar"
+                                        << "1";
+        QTest::newRow("start beyond the blocks") << "2.5"
+                                                 << "7"
+                                                 << "5"
+                                                 << ""
+                                                 << ""
+                                                 << "0"
+                                                 << "       Não levantar"
+                                                 << "7";
+        QTest::newRow("one block only") << "4"
+                                        << "3"
+                                        << "3"
+                                        << ""
+                                        << "3"
+                                        << "1"
+                                        << "Quarteirões a trabalhar"
+                                        << "4";
+        QTest::newRow("pick on the last block") << "4"
+                                                << "2"
+                                                << "10"
+                                                << ""
+                                                << "2  -  6  -  10"
+                                                << "3"
+                                                << "Quarteirões a trabalhar"
+                                                << "4";
+        QTest::newRow("thirds truncate") << "3.33333"
+                                         << "1"
+                                         << "11"
+                                         << ""
+                                         << "1  -  4  -  7  -  10"
+                                         << "4"
+                                         << "Quarteirões a trabalhar"
+                                         << "3";
+        QTest::newRow("typed start") << "2.5"
+                                     << "3"
+                                     << "12"
+                                     << "5"
+                                     << "5  -  7  -  10"
+                                     << "3"
+                                     << "Quarteirões a trabalhar"
                                      << "3";
     }
 
@@ -81,9 +120,10 @@ private slots:
         QCOMPARE(f.values->PosicaoProximoBairro, start);
         announce(f, QStringLiteral("5"));
         neighbourhood(f, 1, QStringLiteral("Centro"), blocks, typedStart);
-        QCOMPARE(f.sql(QStringLiteral("select Estrato, ifnull(QuarteiroesATrabalhar, ''), TotalQuartBairro, \"Observação\" "
-                                      "from DefinicaoQuart")),
-                 QStringLiteral("1|%1|%2|%3").arg(list, total, observation));
+        QCOMPARE(
+            f.sql(QStringLiteral("select Estrato, ifnull(QuarteiroesATrabalhar, ''), TotalQuartBairro, \"Observação\" "
+                                 "from DefinicaoQuart")),
+            QStringLiteral("1|%1|%2|%3").arg(list, total, observation));
         QTEST(f.values->PosicaoProximoBairro, "next");
         QCOMPARE(f.values->TotalQuartEstrato, total);
     }
@@ -92,10 +132,11 @@ private slots:
     {
         SamplingFixture f(planSql(QStringLiteral("2.5"), QStringLiteral("3")));
         announce(f, QStringLiteral("5"));
-        neighbourhood(f, 1, QStringLiteral("Centro"), QStringLiteral("10"));  // 3, 5.5, 8, 10.5: next 0.5 -> 1
-        neighbourhood(f, 2, QStringLiteral("Várzea"), QStringLiteral("4"));   // 1, 3.5, 6: next 2
-        neighbourhood(f, 3, QStringLiteral("Graças"), QStringLiteral("6"));   // 2, 4.5, 7: next 1
-        QCOMPARE(f.sql(QStringLiteral("select Bairro, QuarteiroesATrabalhar, TotalQuartBairro from DefinicaoQuart order by Item")),
+        neighbourhood(f, 1, QStringLiteral("Centro"), QStringLiteral("10")); // 3, 5.5, 8, 10.5: next 0.5 -> 1
+        neighbourhood(f, 2, QStringLiteral("Várzea"), QStringLiteral("4"));  // 1, 3.5, 6: next 2
+        neighbourhood(f, 3, QStringLiteral("Graças"), QStringLiteral("6"));  // 2, 4.5, 7: next 1
+        QCOMPARE(f.sql(QStringLiteral(
+                     "select Bairro, QuarteiroesATrabalhar, TotalQuartBairro from DefinicaoQuart order by Item")),
                  QStringLiteral("Centro|3  -  5  -  8|3\nVárzea|1  -  3|2\nGraças|2  -  4|2"));
         QCOMPARE(f.values->TotalQuartEstrato, QStringLiteral("7"));
         QCOMPARE(f.values->PosicaoProximoBairro, QStringLiteral("1"));
@@ -128,7 +169,7 @@ private slots:
     void announcedNeighbourhoodsAreChecked_data()
     {
         QTest::addColumn<QString>("secondBlocks");
-        QTest::addColumn<int>("sampled");   // the plan's blocks to sample
+        QTest::addColumn<int>("sampled"); // the plan's blocks to sample
         QTest::addColumn<bool>("message");
         // the plan has 20 blocks; the first neighbourhood 10 (3 picks), the second ...
         QTest::newRow("blocks differ, total over the plan") << "4" << 3 << true;
@@ -147,24 +188,28 @@ private slots:
         QCOMPARE(f.values->BairrosCalculados, QStringLiteral("1"));
         QVERIFY(Dialogs::shown().isEmpty()); // fewer than announced: no check yet
         neighbourhood(f, 2, QStringLiteral("Várzea"), secondBlocks);
-        const bool shown = f.lastShown().startsWith(
-            QStringLiteral("Total de quarteirões a inspecionar no estrato é diferente do n° de quarteirões que comporão a "
-                           "amostra. Redigite os bairros"));
+        const bool shown = f.lastShown().startsWith(QStringLiteral(
+            "Total de quarteirões a inspecionar no estrato é diferente do n° de quarteirões que comporão a "
+            "amostra. Redigite os bairros"));
         QCOMPARE(shown, message);
-        QCOMPARE(f.values->BairrosCalculados, secondBlocks == QLatin1String("10") ? QStringLiteral("2") : QStringLiteral("0"));
+        QCOMPARE(f.values->BairrosCalculados,
+                 secondBlocks == QLatin1String("10") ? QStringLiteral("2") : QStringLiteral("0"));
         QCOMPARE(f.items().state(), DataSet::State::Browse);
         QCOMPARE(f.sql(QStringLiteral("select count(*) from DefinicaoQuart")), QStringLiteral("2"));
     }
 
     void browsedItemIsNotCalculated()
     {
-        SamplingFixture f(planSql(QStringLiteral("2.5"), QStringLiteral("3"))
-                          + QStringLiteral("insert into DefinicaoQuart (Estrato, Item, Bairro, Quarteirao) values (1, 1, 'Centro', '10');"));
+        SamplingFixture f(
+            planSql(QStringLiteral("2.5"), QStringLiteral("3"))
+            + QStringLiteral(
+                "insert into DefinicaoQuart (Estrato, Item, Bairro, Quarteirao) values (1, 1, 'Centro', '10');"));
         f.plan().first();
         QCOMPARE(f.items().recordCount(), 1);
         announce(f, QStringLiteral("1"));
         BlockSelection::calculate(*f.dm, *f.values, nullptr);
-        QCOMPARE(f.sql(QStringLiteral("select quote(QuarteiroesATrabalhar) from DefinicaoQuart")), QStringLiteral("NULL"));
+        QCOMPARE(f.sql(QStringLiteral("select quote(QuarteiroesATrabalhar) from DefinicaoQuart")),
+                 QStringLiteral("NULL"));
         QCOMPARE(f.values->BairrosCalculados, QStringLiteral("0"));
     }
 
@@ -175,9 +220,21 @@ private slots:
         QTest::addColumn<QString>("announced");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("stored"); // the item's block list in the file afterwards
-        QTest::newRow("no random start") << "NULL" << "10" << "1" << "'' is not a valid floating point value" << "NULL";
-        QTest::newRow("block count not whole") << "3" << "1a" << "1" << "'1a' is not a valid integer value" << "'3'";
-        QTest::newRow("question left empty") << "3" << "10" << "" << "'' is not a valid integer value" << "'3  -  5  -  8'";
+        QTest::newRow("no random start") << "NULL"
+                                         << "10"
+                                         << "1"
+                                         << "'' is not a valid floating point value"
+                                         << "NULL";
+        QTest::newRow("block count not whole") << "3"
+                                               << "1a"
+                                               << "1"
+                                               << "'1a' is not a valid integer value"
+                                               << "'3'";
+        QTest::newRow("question left empty") << "3"
+                                             << "10"
+                                             << ""
+                                             << "'' is not a valid integer value"
+                                             << "'3  -  5  -  8'";
     }
 
     void failuresStopCalculo()
@@ -203,9 +260,10 @@ private slots:
 
     void pageShownRecomputesTheTotal()
     {
-        SamplingFixture f(planSql(QStringLiteral("2.5"), QStringLiteral("3"))
-                          + QStringLiteral("insert into DefinicaoQuart (Estrato, Item, Bairro, TotalQuartBairro) values "
-                                           "(1, 1, 'A', 3), (1, 2, 'B', 4), (2, 1, 'C', 50);"));
+        SamplingFixture f(
+            planSql(QStringLiteral("2.5"), QStringLiteral("3"))
+            + QStringLiteral("insert into DefinicaoQuart (Estrato, Item, Bairro, TotalQuartBairro) values "
+                             "(1, 1, 'A', 3), (1, 2, 'B', 4), (2, 1, 'C', 50);"));
         f.plan().first();
         f.items().last();
         BlockSelection::recomputeStratumTotal(*f.dm, *f.values);

@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "tests/support/TestSupport.h"
 
 #include <QFileInfo>
 #include <QTest>
@@ -27,9 +27,10 @@ void TestMunicipalDatabase::initWritesEveryTableInItsColumnOrder_data()
 {
     QTest::addColumn<QString>("table");
     QTest::addColumn<QString>("columns"); // name:type, in order
-    QTest::newRow("Cadastro") << "Cadastro"
-                              << "CodigoMunicipio:INTEGER Municipio:TEXT(35) UF:TEXT(2) TotalDeImoveisNoMunicipio:INTEGER "
-                                 "PeriodoDeExecucao:TEXT(25) Ano:TEXT(4)";
+    QTest::newRow("Cadastro")
+        << "Cadastro"
+        << "CodigoMunicipio:INTEGER Municipio:TEXT(35) UF:TEXT(2) TotalDeImoveisNoMunicipio:INTEGER "
+           "PeriodoDeExecucao:TEXT(25) Ano:TEXT(4)";
     QTest::newRow("PlanoAmostral")
         << "PlanoAmostral"
         << "CodigoMunicipio:INTEGER Estrato:INTEGER NumeroDeImoveisNoEstrato:INTEGER TamanhoDaAmostra:FLOAT "
@@ -71,8 +72,10 @@ void TestMunicipalDatabase::initWritesEveryTableInItsColumnOrder_data()
                               "A2_N°:INTEGER A2_%:FLOAT B_N°:INTEGER B_%:FLOAT C_N°:INTEGER C_%:FLOAT D1_N°:INTEGER "
                               "D1_%:FLOAT D2_N°:INTEGER D2_%:FLOAT E_N°:INTEGER E_%:FLOAT Periodo:TEXT(25) "
                               "CodMun:INTEGER IIPalb:FLOAT IBalb:FLOAT";
-    QTest::newRow("EstadosDoBrasil") << "EstadosDoBrasil" << "Estado:TEXT(2)";
-    QTest::newRow("MunicípiosDoBrasil") << "MunicípiosDoBrasil" << "UF:TEXT(2) Municipio:TEXT(35) CodigoMunicipio:TEXT(7)";
+    QTest::newRow("EstadosDoBrasil") << "EstadosDoBrasil"
+                                     << "Estado:TEXT(2)";
+    QTest::newRow("MunicípiosDoBrasil") << "MunicípiosDoBrasil"
+                                        << "UF:TEXT(2) Municipio:TEXT(35) CodigoMunicipio:TEXT(7)";
 }
 
 void TestMunicipalDatabase::initWritesEveryTableInItsColumnOrder()
@@ -97,15 +100,21 @@ void TestMunicipalDatabase::initShipsTheReferenceTables()
     QCOMPARE(sqlite(db, QStringLiteral("select count(*) from \"MunicípiosDoBrasil\" where UF not in "
                                        "(select Estado from EstadosDoBrasil) or length(CodigoMunicipio) <> 7")),
              QStringLiteral("0"));
-    QCOMPARE(sqlite(db, QStringLiteral("select count(distinct substr(CodigoMunicipio, 1, 2)) from \"MunicípiosDoBrasil\"")),
-             QStringLiteral("27"));
-    QCOMPARE(sqlite(db, QStringLiteral("select CodigoMunicipio from \"MunicípiosDoBrasil\" where UF = 'SP' and Municipio = 'São Paulo'")),
-             QStringLiteral("3550308"));
-    QCOMPARE(sqlite(db, QStringLiteral("select count(*) from \"MunicípiosDoBrasil\" where UF = 'DF'")), QStringLiteral("1"));
+    QCOMPARE(
+        sqlite(db, QStringLiteral("select count(distinct substr(CodigoMunicipio, 1, 2)) from \"MunicípiosDoBrasil\"")),
+        QStringLiteral("27"));
+    QCOMPARE(
+        sqlite(db,
+               QStringLiteral(
+                   "select CodigoMunicipio from \"MunicípiosDoBrasil\" where UF = 'SP' and Municipio = 'São Paulo'")),
+        QStringLiteral("3550308"));
+    QCOMPARE(sqlite(db, QStringLiteral("select count(*) from \"MunicípiosDoBrasil\" where UF = 'DF'")),
+             QStringLiteral("1"));
     // every survey table starts empty
-    QCOMPARE(sqlite(db, QStringLiteral("select (select count(*) from Cadastro) + (select count(*) from PlanoAmostral) + "
-                                       "(select count(*) from Kavel)")),
-             QStringLiteral("0"));
+    QCOMPARE(
+        sqlite(db, QStringLiteral("select (select count(*) from Cadastro) + (select count(*) from PlanoAmostral) + "
+                                  "(select count(*) from Kavel)")),
+        QStringLiteral("0"));
 }
 
 void TestMunicipalDatabase::initRefusesAnExistingFile()
@@ -134,7 +143,7 @@ void TestMunicipalDatabase::startWithoutDatabaseFails()
 
 void TestMunicipalDatabase::startWithForeignFileFails_data()
 {
-    QTest::addColumn<QString>("sql");   // builds the file with sqlite3; empty: a text file
+    QTest::addColumn<QString>("sql"); // builds the file with sqlite3; empty: a text file
     QTest::addColumn<QString>("reason");
     QTest::newRow("not a database") << QString() << QStringLiteral("não é um banco de dados");
     QTest::newRow("another layout") << QStringLiteral("create table Outra (x integer)") << QStringLiteral("Cadastro");
@@ -153,7 +162,11 @@ void TestMunicipalDatabase::startWithForeignFileFails()
     } else {
         sqlite(db, sql);
     }
-    const QByteArray before = [&] { QFile f(db); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    const QByteArray before = [&] {
+        QFile f(db);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
     QString err;
     QVERIFY(TestSupport::run(program, {}, folder.path(), nullptr, &err) != 0);
     QVERIFY2(err.contains(reason), qPrintable(err));

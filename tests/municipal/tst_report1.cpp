@@ -1,6 +1,6 @@
-#include "Report1.h"
-#include "ReportEngine.h"
-#include "SamplingFixture.h"
+#include "common/report/ReportEngine.h"
+#include "municipal/reports/Report1.h"
+#include "tests/municipal/SamplingFixture.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -14,7 +14,8 @@ private slots:
     {
         QString strata;
         for (int e = 1; e <= 9; ++e)
-            strata += QStringLiteral("insert into PlanoAmostral values (2611606, %1, %2, 431, %3, 82, 26, 21.1, 4.73077, %4);")
+            strata += QStringLiteral(
+                          "insert into PlanoAmostral values (2611606, %1, %2, 431, %3, 82, 26, 21.1, 4.73077, %4);")
                           .arg(e)
                           .arg(10000 + e)
                           .arg(120 + e)
@@ -22,8 +23,8 @@ private slots:
         // a stratum of another municipality is not part of this plan: strataSeen below has no 77
         strata += QStringLiteral("insert into PlanoAmostral (CodigoMunicipio, Estrato) values (3550308, 77);");
         SamplingFixture f(strata);
-        ReportEngine engine({QStringLiteral("Opções de saída"), QStringLiteral("Status do relatório"),
-                             QStringLiteral("Visualização")});
+        ReportEngine engine(
+            {QStringLiteral("Opções de saída"), QStringLiteral("Status do relatório"), QStringLiteral("Visualização")});
         engine.addReport(QStringLiteral("Report1"), [&] { return std::make_unique<Report1>(f.plan()); });
         engine.setParam(QStringLiteral("Municipio"), QStringLiteral("Recife"));
         engine.setParam(QStringLiteral("UF"), QStringLiteral("PE"));
@@ -35,8 +36,8 @@ private slots:
 
         const QStringList pages = TestSupport::pdfText(pdf).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
         QVERIFY2(pages.size() >= 2, "nine strata do not fit on one A4 page");
-        static const QRegularExpression header(
-            QStringLiteral(R"(Kavel\s+-\s+Pelvane[\s\S]*Nubrel[\s\S]*Recife\s+PE\s+Período :\s+Jan/2026[\s\S]*Plano\s+Amostral)"));
+        static const QRegularExpression header(QStringLiteral(
+            R"(Kavel\s+-\s+Pelvane[\s\S]*Nubrel[\s\S]*Recife\s+PE\s+Período :\s+Jan/2026[\s\S]*Plano\s+Amostral)"));
         static const QRegularExpression footer(QStringLiteral(R"(Kavel\s+-\s+Pelvane\s+(\d+)\s*$)"));
         QList<int> strataSeen;
         static const QRegularExpression stratum(QStringLiteral(R"(Estrato\s+:\s+(\d+))"));

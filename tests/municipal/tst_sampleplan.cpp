@@ -1,6 +1,6 @@
-#include "SamplePlan.h"
-#include "SamplingFixture.h"
-#include "StepError.h"
+#include "common/StepError.h"
+#include "municipal/sampling/SamplePlan.h"
+#include "tests/municipal/SamplingFixture.h"
 
 #include <QTest>
 
@@ -32,11 +32,16 @@ private slots:
     {
         QTest::addColumn<QString>("dwellings");
         QTest::addColumn<QString>("size");
-        QTest::newRow("10000") << "10000" << "431";
-        QTest::newRow("3000") << "3000" << "231";
-        QTest::newRow("8099 takes base 250") << "8099" << "243";
-        QTest::newRow("8100 takes base 450") << "8100" << "426";
-        QTest::newRow("empty computes nothing") << "" << "";
+        QTest::newRow("10000") << "10000"
+                               << "431";
+        QTest::newRow("3000") << "3000"
+                              << "231";
+        QTest::newRow("8099 takes base 250") << "8099"
+                                             << "243";
+        QTest::newRow("8100 takes base 450") << "8100"
+                                             << "426";
+        QTest::newRow("empty computes nothing") << ""
+                                                << "";
     }
 
     void sampleSize()
@@ -56,11 +61,15 @@ private slots:
         QTest::addColumn<quint32>("seed");
         // the texts as the boxes show them, "." for the user's separator
         QTest::addColumn<QStringList>("expected"); // estimate, blocks sampled, share, interval, start
-        QTest::newRow("8099: step 2") << "8099" << "100" << 99999u << QStringList{"81", "6", "6", "16.66667", "16"};
-        QTest::newRow("8100: step 5") << "8100" << "100" << 99999u << QStringList{"81", "26", "26", "3.84615", "3"};
-        QTest::newRow("estimate raised to next whole") << "10000" << "123" << 99999u
-                                                       << QStringList{"82", "26", "21.1", "4.73077", "4"};
-        QTest::newRow("another seed") << "3000" << "77" << 2024u << QStringList{"39", "12", "15.6", "6.41667", "3"};
+        QTest::newRow("8099: step 2") << "8099"
+                                      << "100" << 99999u << QStringList{"81", "6", "6", "16.66667", "16"};
+        QTest::newRow("8100: step 5") << "8100"
+                                      << "100" << 99999u << QStringList{"81", "26", "26", "3.84615", "3"};
+        QTest::newRow("estimate raised to next whole")
+            << "10000"
+            << "123" << 99999u << QStringList{"82", "26", "21.1", "4.73077", "4"};
+        QTest::newRow("another seed") << "3000"
+                                      << "77" << 2024u << QStringList{"39", "12", "15.6", "6.41667", "3"};
     }
 
     void blockPlan()
@@ -72,8 +81,8 @@ private slots:
         SamplingFixture f;
         typeStratum(f, dwellings, blocks, seed);
         QCOMPARE(f.plan().state(), DataSet::State::Browse);
-        const QStringList fields = {"EstimativaDeImoveisPorQuart", "QuartQueComporaoAmostra", "PercentualDeQuartAmostrado",
-                                    "IntervaloDeQuart", "QuartInicial"};
+        const QStringList fields = {"EstimativaDeImoveisPorQuart", "QuartQueComporaoAmostra",
+                                    "PercentualDeQuartAmostrado", "IntervaloDeQuart", "QuartInicial"};
         QStringList stored;
         for (const QString &field : fields)
             stored << f.sql(QStringLiteral("select \"%1\" from PlanoAmostral").arg(field));
@@ -92,7 +101,8 @@ private slots:
         QCOMPARE(f.values->BairrosCalculados, QStringLiteral("0"));
         QCOMPARE(f.values->QuartBairrosCalculados, QStringLiteral("0"));
         QCOMPARE(Dialogs::shown().last().title, QStringLiteral("Obrigatório"));
-        QCOMPARE(Dialogs::shown().last().text, QStringLiteral("Informe o número de bairros a serem computados neste estrato"));
+        QCOMPARE(Dialogs::shown().last().text,
+                 QStringLiteral("Informe o número de bairros a serem computados neste estrato"));
     }
 
     void intervalBelowHalfStartsAtOne()
@@ -101,8 +111,9 @@ private slots:
         // gives the interval 10 / 86 = 0.11628, so R = 0: the start is 0 + a
         // draw below 2, and "0" becomes "1".
         for (quint32 s : {1u, 7u, 12345u, 99999u}) {
-            SamplingFixture f(QStringLiteral("insert into PlanoAmostral (CodigoMunicipio, Estrato, NumeroDeImoveisNoEstrato, "
-                                             "TamanhoDaAmostra, NumeroDeQuarteiroesNoEstrato) values (2611606, 1, 100, 431, 10)"));
+            SamplingFixture f(
+                QStringLiteral("insert into PlanoAmostral (CodigoMunicipio, Estrato, NumeroDeImoveisNoEstrato, "
+                               "TamanhoDaAmostra, NumeroDeQuarteiroesNoEstrato) values (2611606, 1, 100, 431, 10)"));
             Dialogs::answerNext(QStringLiteral("1"));
             SamplePlan::blockPlan(*f.dm, *f.values, seed(s), nullptr);
             QCOMPARE(f.plan().asText(QStringLiteral("IntervaloDeQuart")), local(QStringLiteral("0.11628")));
@@ -115,9 +126,15 @@ private slots:
         QTest::addColumn<QString>("dwellings");
         QTest::addColumn<QString>("blocks");
         QTest::addColumn<QString>("message");
-        QTest::newRow("dwellings empty") << "" << "10" << "'' is not a valid floating point value";
-        QTest::newRow("no blocks") << "1000" << "0" << "Floating point division by zero";
-        QTest::newRow("no dwellings, no blocks") << "0" << "0" << "Invalid floating point operation";
+        QTest::newRow("dwellings empty") << ""
+                                         << "10"
+                                         << "'' is not a valid floating point value";
+        QTest::newRow("no blocks") << "1000"
+                                   << "0"
+                                   << "Floating point division by zero";
+        QTest::newRow("no dwellings, no blocks") << "0"
+                                                 << "0"
+                                                 << "Invalid floating point operation";
     }
 
     void failuresStopTheStep()
@@ -171,7 +188,8 @@ private slots:
         QCOMPARE(f.sql(QStringLiteral("select Estrato, ImoveisProgramados, quote(IIPaeg) from Indices")),
                  QStringLiteral("1|431|NULL\n2|231|NULL\n3|426|NULL"));
         // the stratum query keeps its filter
-        QCOMPARE(f.dm->ADOQueryIndices->statement(), QStringLiteral("Select * from Indices where IIPaeg>=1 and IIPaeg<=3.9"));
+        QCOMPARE(f.dm->ADOQueryIndices->statement(),
+                 QStringLiteral("Select * from Indices where IIPaeg>=1 and IIPaeg<=3.9"));
         QCOMPARE(f.dm->ADOQueryIndices->recordCount(), 0);
     }
 
@@ -196,9 +214,10 @@ private slots:
         SamplePlan::sampleSize(f.plan());
         Dialogs::answerNext(QStringLiteral("1"));
         SamplePlan::blockPlan(*f.dm, *f.values, seed(1), nullptr);
-        QCOMPARE(f.sql(QStringLiteral("select quote(NumeroDeQuarteiroesNoEstrato), quote(QuartInicial), TamanhoDaAmostra "
-                                      "from PlanoAmostral")),
-                 QStringLiteral("NULL|NULL|231.0"));
+        QCOMPARE(
+            f.sql(QStringLiteral("select quote(NumeroDeQuarteiroesNoEstrato), quote(QuartInicial), TamanhoDaAmostra "
+                                 "from PlanoAmostral")),
+            QStringLiteral("NULL|NULL|231.0"));
         QCOMPARE(f.sql(QStringLiteral("select Estrato, ImoveisProgramados from Consolidado")), QStringLiteral("1|231"));
     }
 
@@ -211,8 +230,9 @@ private slots:
             f.plan().setText(QStringLiteral("NumeroDeImoveisNoEstrato"), QStringLiteral("1000"));
         }
         f.plan().first();
-        QCOMPARE(f.sql(QStringLiteral("select group_concat(Estrato) from PlanoAmostral where CodigoMunicipio = 2611606")),
-                 QStringLiteral("1,2,3"));
+        QCOMPARE(
+            f.sql(QStringLiteral("select group_concat(Estrato) from PlanoAmostral where CodigoMunicipio = 2611606")),
+            QStringLiteral("1,2,3"));
         f.plan().next();
         Dialogs::answerNext(true);
         SamplePlan::deleteStratum(*f.dm, nullptr);

@@ -1,6 +1,6 @@
-#include "OdtReader.h"
+#include "tests/support/OdtReader.h"
 
-#include "TestSupport.h"
+#include "tests/support/TestSupport.h"
 
 #include <QDir>
 #include <QHash>
@@ -69,7 +69,8 @@ QList<Paragraph> read(const QString &odtFile)
             } else if (name == u"text:span") {
                 formats.append(styles.value(attrs.value(QStringLiteral("text:style-name")).toString()));
             } else if (name == u"text:s") {
-                const int count = attrs.hasAttribute(QStringLiteral("text:c")) ? attrs.value(QStringLiteral("text:c")).toInt() : 1;
+                const int count =
+                    attrs.hasAttribute(QStringLiteral("text:c")) ? attrs.value(QStringLiteral("text:c")).toInt() : 1;
                 append(QString(count, QLatin1Char(' ')), true);
             } else if (name == u"text:tab") {
                 append(QStringLiteral("\t"), true);

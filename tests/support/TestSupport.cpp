@@ -1,6 +1,6 @@
-#include "TestSupport.h"
+#include "tests/support/TestSupport.h"
 
-#include "NumberText.h"
+#include "common/NumberText.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -31,8 +31,8 @@ WorkFolder::~WorkFolder()
 void WorkFolder::initMunicipalDatabase() const
 {
     QString err;
-    const int code = run(QStringLiteral(NUBREL_BIN_DIR "/Nubrel2012Municipios"), {QStringLiteral("--init")}, path(),
-                         nullptr, &err);
+    const int code =
+        run(QStringLiteral(NUBREL_BIN_DIR "/Nubrel2012Municipios"), {QStringLiteral("--init")}, path(), nullptr, &err);
     if (code != 0)
         qFatal("--init failed: %s", qPrintable(err));
 }
@@ -66,7 +66,8 @@ QString sqlite(const QString &dbFile, const QString &sql)
 QString pdfText(const QString &pdfFile)
 {
     QString out;
-    run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdfFile, QStringLiteral("-")}, QDir::currentPath(), &out);
+    run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdfFile, QStringLiteral("-")}, QDir::currentPath(),
+        &out);
     return out;
 }
 
@@ -135,7 +136,8 @@ QString local(const QString &number)
 
 QString foreign(const QString &number)
 {
-    return QString(number).replace(QLatin1Char('.'), decimalPoint() == QLatin1String(",") ? QStringLiteral(".") : QStringLiteral(","));
+    return QString(number).replace(QLatin1Char('.'),
+                                   decimalPoint() == QLatin1String(",") ? QStringLiteral(".") : QStringLiteral(","));
 }
 
 } // namespace TestSupport
