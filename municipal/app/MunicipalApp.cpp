@@ -9,6 +9,9 @@
 #include "municipal/app/TFormPrincipal.h"
 #include "municipal/data/TDataModule1.h"
 #include "municipal/reports/Report1.h"
+#include "municipal/reports/Report2.h"
+#include "municipal/reports/Report5.h"
+#include "municipal/results/TFormEstatistica.h"
 #include "municipal/sampling/TFormVisualizarBairros.h"
 
 MunicipalApp::MunicipalApp()
@@ -23,9 +26,17 @@ MunicipalApp::MunicipalApp()
         {QStringLiteral("Opções de saída"), QStringLiteral("Status do relatório"), QStringLiteral("Visualização")});
     RvSystem1->addReport(QStringLiteral("Report1"),
                          [this] { return std::make_unique<Report1>(*DataModule1->ADOTablePlanoAmostral); });
+    RvSystem1->addReport(QStringLiteral("Report2"),
+                         [this] { return std::make_unique<Report2>(*DataModule1->ADOTableNecessidades); });
+    RvSystem1->addReport(QStringLiteral("Report5"), [] { return std::make_unique<Report5>(); });
     FormCadastro = new TFormCadastro(*DataModule1);
     FormDadosGerais = new TFormDadosGerais(*DataModule1, *RvSystem1);
     FormVisualizarBairros = new TFormVisualizarBairros(*DataModule1);
+    FormEstatistica = new TFormEstatistica(*DataModule1, *RvSystem1, [this] {
+        return ReportParams{{QStringLiteral("Municipio"), FormDadosGerais->headerMunicipio()},
+                            {QStringLiteral("UF"), FormDadosGerais->headerUF()},
+                            {QStringLiteral("Periodo"), FormDadosGerais->headerPeriodo()}};
+    });
     Creditos = new TCreditos(FormPrincipal);
     FormAjuda = new TFormAjuda;
 
@@ -44,6 +55,7 @@ MunicipalApp::MunicipalApp()
 MunicipalApp::~MunicipalApp()
 {
     delete FormAjuda;
+    delete FormEstatistica;
     delete FormVisualizarBairros;
     delete FormDadosGerais;
     delete FormCadastro;

@@ -10,6 +10,7 @@ class TDataModule1;
 class TFormAjuda;
 class TFormCadastro;
 class TFormDadosGerais;
+class TFormEstatistica;
 class TFormPrincipal;
 class TFormVisualizarBairros;
 
@@ -29,6 +30,7 @@ public:
     TFormCadastro *FormCadastro;
     TFormDadosGerais *FormDadosGerais;
     TFormVisualizarBairros *FormVisualizarBairros;
+    TFormEstatistica *FormEstatistica;
     TCreditos *Creditos;
     TFormAjuda *FormAjuda;
     ReportEngine *RvSystem1;

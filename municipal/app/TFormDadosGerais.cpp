@@ -2,6 +2,7 @@
 
 #include "common/DataSet.h"
 #include "municipal/data/TDataModule1.h"
+#include "municipal/needs/NecessidadesPage.h"
 #include "municipal/sampling/DefinicaoQuartPage.h"
 #include "municipal/sampling/PlanoAmostralPage.h"
 #include "municipal/sampling/WorkingValues.h"
@@ -69,9 +70,12 @@ TFormDadosGerais::TFormDadosGerais(TDataModule1 &dm, ReportEngine &reports, QWid
     m_parameters->addTab(m_blocksPage, QStringLiteral("Definição de quarteirões"));
     connect(m_blocksPage, &DefinicaoQuartPage::neighbourhoodViewRequested, this,
             &TFormDadosGerais::neighbourhoodViewRequested);
-    auto *needs = new QWidget(tabs);
-    needs->setLayout(new QVBoxLayout);
-    tabs->addTab(needs, QStringLiteral("Planejamento de necessidades"));
+    m_needsPage = new NecessidadesPage(dm, reports, [this] {
+        return ReportParams{{QStringLiteral("Municipio"), headerMunicipio()},
+                            {QStringLiteral("UF"), headerUF()},
+                            {QStringLiteral("Periodo"), headerPeriodo()}};
+    });
+    tabs->addTab(m_needsPage, QStringLiteral("Planejamento de necessidades"));
     auto *consolidated = new QTabWidget(tabs);
     consolidated->setDocumentMode(true);
     tabs->addTab(consolidated, QStringLiteral("Consolidado"));

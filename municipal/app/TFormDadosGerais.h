@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class DefinicaoQuartPage;
+class NecessidadesPage;
 class PlanoAmostralPage;
 class QLabel;
 class ReportEngine;
@@ -27,6 +28,7 @@ public:
     QTabWidget *parametersPages() const { return m_parameters; }
     PlanoAmostralPage *planPage() const { return m_planPage; }
     DefinicaoQuartPage *blocksPage() const { return m_blocksPage; }
+    NecessidadesPage *needsPage() const { return m_needsPage; }
 
 signals:
     void editRegistrationRequested();
@@ -44,4 +46,5 @@ private:
     WorkingValues *m_values;
     PlanoAmostralPage *m_planPage;
     DefinicaoQuartPage *m_blocksPage;
+    NecessidadesPage *m_needsPage;
 };
