@@ -25,7 +25,8 @@ public:
                      QWidget *parent = nullptr);
 
     // "Estatística" on the page "Índices": shows the window, then fills it.
-    // Throws StepError when a figure cannot be read.
+    // Throws StepError when a figure cannot be read: the button runs it as a
+    // user action (Dialogs::runStep).
     void showStatistics();
 
     QLabel *riskPanel() const { return m_panel; }

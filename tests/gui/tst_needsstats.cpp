@@ -198,6 +198,11 @@ private slots:
         stats->showStatistics();
         QVERIFY(QTest::qWaitForWindowExposed(stats));
         QCOMPARE(TestSupport::unnamedControls(stats), QStringList());
+        QStringList top;
+        for (QLabel *label : stats->findChildren<QLabel *>())
+            top << label->text();
+        for (const QString &shown : {QStringLiteral("Recife"), QStringLiteral("PE"), QStringLiteral("2026")})
+            QVERIFY2(top.contains(shown), qPrintable(shown));
 
         QCOMPARE(text(stats, QStringLiteral("IIP do município: Aedes aegypti")), local("2.5"));
         QCOMPARE(text(stats, QStringLiteral("IIP do município: Aedes albopictus")), local("0.5"));
