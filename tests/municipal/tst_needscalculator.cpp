@@ -22,6 +22,14 @@ QString needsRow(const QString &soma, const QString &rend, const QString &exame 
         .arg(soma, rend, exame, media, horas, dias, servidores);
 }
 
+// A row of a data table whose columns are all texts.
+void addRow(const char *tag, const QStringList &values)
+{
+    QTestData &row = QTest::newRow(tag);
+    for (const QString &value : values)
+        row << value;
+}
+
 } // namespace
 
 class TestNeedsCalculator : public QObject
@@ -31,32 +39,24 @@ class TestNeedsCalculator : public QObject
 private slots:
     void serversFromDays_data()
     {
+        QTest::addColumn<QString>("soma");
         QTest::addColumn<QString>("rend");
         QTest::addColumn<QString>("dias");
         QTest::addColumn<QString>("servidores");
         QTest::addColumn<QString>("supervisores");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("1000 over 20 in 5 days") << "20"
-                                                << "5"
-                                                << "10"
-                                                << "1"
-                                                << "5.0|10.0|1.0";
-        QTest::newRow("no minimum of one supervisor") << "25"
-                                                      << "10"
-                                                      << "4"
-                                                      << "0"
-                                                      << "10.0|4.0|0.0";
-        QTest::newRow("half a server rounds up") << "16"
-                                                 << "5"
-                                                 << "13"
-                                                 << "1"
-                                                 << "5.0|13.0|1.0";
+        addRow("1000 over 20 in 5 days", {"1000", "20", "5", "10", "1", "5.0|10.0|1.0"});
+        addRow("no minimum of one supervisor", {"1000", "25", "10", "4", "0", "10.0|4.0|0.0"});
+        addRow("half a server rounds up", {"1000", "16", "5", "13", "1", "5.0|13.0|1.0"});
+        // 14.6 servers show as 15, and 15 / 10 gives 2 supervisors (1.46 would give 1)
+        addRow("supervisors from the servers shown", {"1460", "20", "5", "15", "2", "5.0|15.0|2.0"});
     }
     void serversFromDays()
     {
+        QFETCH(QString, soma);
         QFETCH(QString, rend);
         QFETCH(QString, dias);
-        SamplingFixture f(needsRow(QStringLiteral("1000"), rend));
+        SamplingFixture f(needsRow(soma, rend));
         Boxes boxes;
         boxes.diasPrevistos = dias;
         QCOMPARE(NeedsCalculator::serversNeeded(*f.dm->ADOTableNecessidades, boxes), Outcome::Done);
@@ -83,56 +83,38 @@ private slots:
         QTest::addColumn<QString>("soma");
         QTest::addColumn<QString>("dias");
         QTest::addColumn<QString>("servidores");
+        QTest::addColumn<QString>("exame");
+        QTest::addColumn<QString>("tubitosDia");
         QTest::addColumn<QString>("x");
         QTest::addColumn<QString>("y");
         QTest::addColumn<QString>("z");
         QTest::addColumn<QString>("tecnicos");
         QTest::addColumn<QString>("stored");
         // more servers than days: X decides, and its 0 becomes 1
-        QTest::newRow("X of 0.25 becomes 1") << "1000"
-                                             << "5"
-                                             << "10"
-                                             << "0.25"
-                                             << "4"
-                                             << "-5.00"
-                                             << "1"
-                                             << "10.0|80.0|1.0|100.0|250.0";
-        QTest::newRow("X of 2.50 gives 3") << "10000"
-                                           << "5"
-                                           << "10"
-                                           << "2.50"
-                                           << "40"
-                                           << "-5.00"
-                                           << "3"
-                                           << "10.0|80.0|3.0|100.0|250.0";
-        QTest::newRow("Y when the days are more") << "1000"
-                                                  << "10"
-                                                  << "5"
-                                                  << "0.13"
-                                                  << "1"
-                                                  << "5.00"
-                                                  << "1"
-                                                  << "10.0|80.0|1.0|100.0|250.0";
-        QTest::newRow("Y of 0 becomes 1") << "100"
-                                          << "20"
-                                          << "5"
-                                          << "0.01"
-                                          << "0"
-                                          << "15.00"
-                                          << "1"
-                                          << "10.0|80.0|1.0|200.0|500.0";
+        addRow("X of 0.25 becomes 1",
+               {"1000", "5", "10", "30", "80", "0.25", "4", "-5.00", "1", "10.0|80.0|1.0|100.0|250.0"});
+        addRow("X of 2.50 gives 3",
+               {"10000", "5", "10", "30", "80", "2.50", "40", "-5.00", "3", "10.0|80.0|3.0|100.0|250.0"});
+        addRow("Y when the days are more",
+               {"1000", "10", "5", "30", "80", "0.13", "1", "5.00", "1", "10.0|80.0|1.0|100.0|250.0"});
+        addRow("Y of 0 becomes 1",
+               {"100", "20", "5", "30", "80", "0.01", "0", "15.00", "1", "10.0|80.0|1.0|200.0|500.0"});
+        // 31 / 3 shows as 10, so 80 tubes a day (10.33 x 8 would give 83)
+        addRow("tubes a day from the rate shown",
+               {"1000", "5", "10", "31", "80", "0.25", "4", "-5.00", "1", "10.0|80.0|1.0|100.0|250.0"});
     }
     void laboratory()
     {
         QFETCH(QString, soma);
         QFETCH(QString, dias);
         QFETCH(QString, servidores);
-        SamplingFixture f(needsRow(soma, QStringLiteral("20"), QStringLiteral("30"), QStringLiteral("3"),
-                                   QStringLiteral("8"), dias, servidores));
+        QFETCH(QString, exame);
+        SamplingFixture f(
+            needsRow(soma, QStringLiteral("20"), exame, QStringLiteral("3"), QStringLiteral("8"), dias, servidores));
         Boxes boxes;
         QCOMPARE(NeedsCalculator::laboratory(*f.dm->ADOTableNecessidades, boxes), Outcome::Done);
         QCOMPARE(boxes.rendTubitos, QStringLiteral("10"));
-        QCOMPARE(boxes.tubitosDia, QStringLiteral("80"));
+        QTEST(boxes.tubitosDia, "tubitosDia");
         QFETCH(QString, x);
         QFETCH(QString, y);
         QCOMPARE(boxes.x, local(x));

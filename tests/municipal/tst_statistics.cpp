@@ -1,3 +1,4 @@
+#include "common/StepError.h"
 #include "municipal/results/MunicipalityStatistics.h"
 #include "tests/municipal/SamplingFixture.h"
 
@@ -151,6 +152,25 @@ private slots:
         QCOMPARE(query.statement(), QStringLiteral("Select * from Indices"));
         QVERIFY(query.isActive());
         QCOMPARE(query.recordCount(), 4);
+    }
+
+    void failingClassQueryStillListsAllStrata()
+    {
+        SamplingFixture f(strata({{"0.5", "1.0"}, {"4.0", "5.0"}}));
+        DataSet &query = *f.dm->ADOQueryIndices;
+        query.setStatement(QStringLiteral("Select * from Indices where IIPaeg>=4"));
+        query.open();
+        // another program takes the column away: the class queries fail, the plain one still reads
+        f.sql(QStringLiteral("alter table Indices drop column IIPaeg;"));
+        try {
+            MunicipalityStatistics::compute(*f.dm);
+            QFAIL("a class query over a missing column succeeded");
+        } catch (const StepError &e) {
+            QVERIFY2(e.message().contains(QStringLiteral("IIPaeg")), qPrintable(e.message()));
+        }
+        QCOMPARE(query.statement(), QStringLiteral("Select * from Indices"));
+        QVERIFY(query.isActive());
+        QCOMPARE(query.recordCount(), 2);
     }
 };
 
