@@ -176,7 +176,6 @@ void NecessidadesPage::DBEdit7KeyPress()
 
 void NecessidadesPage::TabSheetNecessidadesExit()
 {
-    DataSet &needs = *m_dm.ADOTableNecessidades;
-    if (needs.isEditing())
-        needs.post();
+    // A new record nobody filled in is dropped rather than stored empty.
+    m_dm.ADOTableNecessidades->checkBrowseMode();
 }

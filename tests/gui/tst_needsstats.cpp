@@ -105,6 +105,13 @@ private slots:
         for (const QString &caption : calculated)
             QVERIFY2(box(page, caption)->isReadOnly() && box(page, caption)->focusPolicy() == Qt::ClickFocus,
                      qPrintable(caption));
+        // plan figures light green, inputs white, computed figures grey
+        for (const auto &[caption, colour] : {std::pair{"Quantidade de estratos a levantar", QColor(0xc8, 0xf0, 0xc8)},
+                                              std::pair{"Média larvas/tubito", QColor(Qt::white)},
+                                              std::pair{"Número de tubitos", QColor(0xc0, 0xc0, 0xc0)}}) {
+            QLineEdit *b = box(page, QString::fromUtf8(caption));
+            QCOMPARE(b->grab().toImage().pixelColor(b->width() - 4, b->height() / 2), colour);
+        }
 
         clickCaption(page, QStringLiteral("Cálculos necessários"));
         TFormCalcNecessidades *calc = page->calculator();
@@ -180,6 +187,21 @@ private slots:
         QCOMPARE(text(page, QStringLiteral("Horas de trabalho")), QString());
         tabs->setCurrentIndex(0);
         QCOMPARE(f.sql(QStringLiteral("select * from Necessidades;")), QStringLiteral("2611606||||||||||||||"));
+    }
+
+    void calculatorWithoutNeedsRecordCreatesNone()
+    {
+        AppFixture f(registration);
+        TFormDadosGerais *work = f.app->FormDadosGerais;
+        work->show();
+        QVERIFY(QTest::qWaitForWindowExposed(work));
+        NecessidadesPage *page = work->needsPage();
+        auto *tabs = qobject_cast<QTabWidget *>(page->parentWidget()->parentWidget());
+        tabs->setCurrentWidget(page);
+        clickCaption(page, QStringLiteral("Cálculos necessários"));
+        clickCaption(page->calculator(), QStringLiteral("Fechar"));
+        tabs->setCurrentIndex(0);
+        QCOMPARE(f.sql(QStringLiteral("select count(*) from Necessidades;")), QStringLiteral("0"));
     }
 
     void statisticsWindow()
