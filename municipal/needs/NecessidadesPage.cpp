@@ -109,7 +109,8 @@ NecessidadesPage::NecessidadesPage(TDataModule1 &dm, ReportEngine &reports, std:
     Dialogs::connectStep(limpar, &QPushButton::clicked, this, &NecessidadesPage::SpBtnLimparNecClick);
     // Only what the user types counts as a change of the total; the record
     // being read again shows its own stored figures.
-    Dialogs::connectStep(m_boxes[1], &QLineEdit::textEdited, this, &NecessidadesPage::DBEdit2Change);
+    Dialogs::connectStep(m_boxes.at(NeedsCalculator::fields.indexOf(QStringLiteral("SomaDosImoveisATrabalhar"))),
+                         &QLineEdit::textEdited, this, &NecessidadesPage::DBEdit2Change);
 }
 
 NecessidadesPage::~NecessidadesPage()

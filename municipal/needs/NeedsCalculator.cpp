@@ -44,9 +44,11 @@ Outcome serversNeeded(DataSet &needs, Boxes &boxes)
 {
     readPage(needs);
     const long double r = number(needs, QStringLiteral("RendImoveisHomenDia"));
-    if (r == 0 || toFloat(boxes.diasPrevistos) == 0)
+    if (r == 0)
         return Outcome::MissingData;
     const long double d = toFloat(boxes.diasPrevistos);
+    if (d == 0)
+        return Outcome::MissingData;
     needs.edit();
     const long double s = number(needs, QStringLiteral("SomaDosImoveisATrabalhar"));
     boxes.servidoresNecessarios = fixed(divide(divide(s, r), d), 0);
@@ -62,9 +64,11 @@ Outcome daysNeeded(DataSet &needs, Boxes &boxes)
 {
     readPage(needs);
     const long double r = number(needs, QStringLiteral("RendImoveisHomenDia"));
-    if (r == 0 || toFloat(boxes.servidoresExistentes) == 0)
+    if (r == 0)
         return Outcome::MissingData;
     const long double n = toFloat(boxes.servidoresExistentes);
+    if (n == 0)
+        return Outcome::MissingData;
     needs.edit();
     const long double s = number(needs, QStringLiteral("SomaDosImoveisATrabalhar"));
     boxes.diasParaExecucao = fixed(divide(divide(s, r), n), 0);
