@@ -84,7 +84,7 @@ bool sameNumber(const QString &a, const QString &b)
 // The stratum's stored plan follows from its dwellings and blocks: the
 // sample size, the four computed values, a random start, and a results row
 // made from this stratum's sample size.
-bool planIsCurrent(const TDataModule1 &dm)
+bool planIsCurrent(const TDataModule1 &dm, const DataSet &consolidado)
 {
     const DataSet &plan = *dm.ADOTablePlanoAmostral;
     if (plan.state() == DataSet::State::Insert || plan.asText(QuartInicial).trimmed().isEmpty())
@@ -102,7 +102,6 @@ bool planIsCurrent(const TDataModule1 &dm)
     } catch (const StepError &) {
         return false; // a plan that cannot be computed is no current plan
     }
-    const DataSet &consolidado = *dm.ADOTableConsolidado;
     const int estrato = consolidado.fieldIndex(QStringLiteral("Estrato"));
     const int programados = consolidado.fieldIndex(QStringLiteral("ImoveisProgramados"));
     for (int row = 0; row < consolidado.recordCount(); ++row)
@@ -176,7 +175,11 @@ void blockPlan(TDataModule1 &dm, WorkingValues &values, const SeedSource &seed, 
     if (plan.isEmpty())
         return; // no stratum to plan
     plan.updateRecord();
-    if (planIsCurrent(dm))
+    // What is stored in Consolidado, whatever the data set shows at this moment.
+    DataSet consolidado(dm.ADOConnection1);
+    consolidado.setTable(QStringLiteral("Consolidado"));
+    consolidado.open();
+    if (planIsCurrent(dm, consolidado))
         return; // nothing changed: the blocks handed out and the typed results stay
     plan.edit();
 
@@ -186,7 +189,7 @@ void blockPlan(TDataModule1 &dm, WorkingValues &values, const SeedSource &seed, 
         texts = blockPlanTexts(plan.asText(NumeroDeImoveisNoEstrato), plan.asText(NumeroDeQuarteiroesNoEstrato),
                                plan.asText(TamanhoDaAmostra));
 
-    if (resultsTyped(*dm.ADOTableConsolidado)
+    if (resultsTyped(consolidado)
         && !ask.question(QStringLiteral("Atenção!"),
                          QStringLiteral("Os resultados digitados em Consolidado serão apagados. Deseja continuar?"),
                          true)) {

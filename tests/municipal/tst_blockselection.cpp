@@ -97,6 +97,25 @@ private slots:
                                          << "4"
                                          << "Quarteirões a trabalhar"
                                          << "3";
+        // each step adds the extended interval to the double position: the
+        // sixth pick falls just below 13
+        QTest::newRow("extended interval") << "2.2"
+                                           << "2"
+                                           << "22"
+                                           << ""
+                                           << "2  -  4  -  6  -  8  -  10  -  12  -  15  -  17  -  19  -  21"
+                                           << "10"
+                                           << "Quarteirões a trabalhar"
+                                           << "2";
+        QTest::newRow("extended interval, typed start")
+            << "2.2"
+            << "9"
+            << "22"
+            << "2"
+            << "2  -  4  -  6  -  8  -  10  -  12  -  15  -  17  -  19  -  21"
+            << "10"
+            << "Quarteirões a trabalhar"
+            << "9";
         QTest::newRow("typed start") << "2.5"
                                      << "3"
                                      << "12"

@@ -175,11 +175,16 @@ private slots:
         f.dm->ADOQueryIndices->setStatement(QStringLiteral("Select * from Indices where IIPaeg>=1 and IIPaeg<=3.9"));
         f.dm->ADOQueryIndices->open();
 
-        // confirming an old stratum's blocks again
+        // an old stratum's blocks changed and confirmed, the loss of the typed results accepted
         f.plan().first();
         f.plan().next();
+        f.plan().edit();
+        f.plan().setText(QStringLiteral("NumeroDeQuarteiroesNoEstrato"), QStringLiteral("78"));
+        f.questions.answerNext(true);
         f.questions.answerNext(QStringLiteral("2"));
         SamplePlan::blockPlan(*f.dm, *f.values, seed(1), f.questions);
+        QCOMPARE(f.questions.shown().at(f.questions.shown().size() - 2).text,
+                 QStringLiteral("Os resultados digitados em Consolidado serão apagados. Deseja continuar?"));
 
         QCOMPARE(f.plan().asInteger(QStringLiteral("Estrato")), 2); // still on the stratum confirmed
         QCOMPARE(f.sql(QStringLiteral("select * from Necessidades")), QStringLiteral("|3.0|1088.0||||||||||||"));
@@ -191,6 +196,90 @@ private slots:
         QCOMPARE(f.dm->ADOQueryIndices->statement(),
                  QStringLiteral("Select * from Indices where IIPaeg>=1 and IIPaeg<=3.9"));
         QCOMPARE(f.dm->ADOQueryIndices->recordCount(), 0);
+    }
+
+    void unchangedBlocksPlanNothing()
+    {
+        SamplingFixture f;
+        typeStratum(f, QStringLiteral("10000"), QStringLiteral("100"), 1);
+        f.sql(QStringLiteral("update Consolidado set ImoveisInspecionados = 400"));
+        const QString before = f.sql(QStringLiteral("select * from PlanoAmostral"));
+        const int asked = f.questions.shown().size();
+        // the blocks confirmed again, unchanged: no question, no new start, the results stay
+        SamplePlan::blockPlan(*f.dm, *f.values, seed(2), f.questions);
+        QCOMPARE(f.questions.shown().size(), asked);
+        QCOMPARE(f.sql(QStringLiteral("select * from PlanoAmostral")), before);
+        QCOMPARE(f.sql(QStringLiteral("select ImoveisInspecionados from Consolidado")), QStringLiteral("400"));
+        // changed, the user declines losing the results: the stored count comes back, nothing else changes
+        f.plan().edit();
+        f.plan().setText(QStringLiteral("NumeroDeQuarteiroesNoEstrato"), QStringLiteral("120"));
+        f.questions.answerNext(false);
+        SamplePlan::blockPlan(*f.dm, *f.values, seed(2), f.questions);
+        QCOMPARE(f.questions.shown().size(), asked + 1);
+        QCOMPARE(f.questions.shown().last().text,
+                 QStringLiteral("Os resultados digitados em Consolidado serão apagados. Deseja continuar?"));
+        QCOMPARE(f.plan().asText(QStringLiteral("NumeroDeQuarteiroesNoEstrato")), QStringLiteral("100"));
+        QCOMPARE(f.sql(QStringLiteral("select * from PlanoAmostral")), before);
+        QCOMPARE(f.sql(QStringLiteral("select ImoveisInspecionados from Consolidado")), QStringLiteral("400"));
+        // a stored count that no plan was computed from is planned, and without results nothing is asked
+        f.plan().post();
+        f.sql(QStringLiteral("update Consolidado set ImoveisInspecionados = null"));
+        f.dm->ADOTableConsolidado->refresh();
+        f.sql(QStringLiteral("update PlanoAmostral set NumeroDeQuarteiroesNoEstrato = 123"));
+        f.plan().refresh();
+        f.questions.answerNext(QStringLiteral("2"));
+        SamplePlan::blockPlan(*f.dm, *f.values, seed(2), f.questions);
+        QCOMPARE(f.questions.shown().last().title, QStringLiteral("Obrigatório"));
+        QCOMPARE(f.sql(QStringLiteral("select NumeroDeQuarteiroesNoEstrato, EstimativaDeImoveisPorQuart from "
+                                      "PlanoAmostral")),
+                 QStringLiteral("123|82.0"));
+    }
+
+    void failedRebuildLeavesEverythingAsBefore()
+    {
+        // stratum 1 planned, results typed; the engine then refuses new Indices rows
+        SamplingFixture f;
+        typeStratum(f, QStringLiteral("10000"), QStringLiteral("100"), 1);
+        f.sql(QStringLiteral("update Consolidado set ImoveisInspecionados = 400; update Necessidades set "
+                             "HorasDeTrabalho = 8; update Indices set IIPaeg = 2.5;"
+                             "create trigger refuse before insert on Indices begin select raise(abort, 'Indices "
+                             "recusou'); end;"));
+        f.dm->ADOTableConsolidado->refresh();
+        const QString tables = QStringLiteral("select * from PlanoAmostral; select * from Necessidades; select * from "
+                                              "Consolidado; select * from Indices");
+        const QString before = f.sql(tables);
+        for (const char *dwellings : {"3000", "12000"}) {
+            // a new stratum, and stratum 1 with new blocks
+            if (QByteArray(dwellings) == "3000")
+                SamplePlan::newStratum(*f.dm, *f.values, f.questions);
+            else {
+                f.plan().first();
+                f.plan().edit();
+            }
+            f.plan().setText(QStringLiteral("NumeroDeImoveisNoEstrato"), QString::fromLatin1(dwellings));
+            SamplePlan::sampleSize(f.plan());
+            f.plan().setText(QStringLiteral("NumeroDeQuarteiroesNoEstrato"), QStringLiteral("77"));
+            const DataSet::State state = f.plan().state();
+            f.questions.answerNext(true);
+            f.questions.answerNext(QStringLiteral("2"));
+            try {
+                SamplePlan::blockPlan(*f.dm, *f.values, seed(1), f.questions);
+                QFAIL("the step went through");
+            } catch (const StepError &e) {
+                QVERIFY2(e.message().contains(QStringLiteral("Indices recusou")), qPrintable(e.message()));
+            }
+            QCOMPARE(f.sql(tables), before);
+            // the row stays in edit with what the step computed, as before the step stored it
+            QCOMPARE(f.plan().state(), state);
+            QCOMPARE(f.plan().asText(QStringLiteral("NumeroDeImoveisNoEstrato")), QString::fromLatin1(dwellings));
+            QCOMPARE(f.plan().asText(QStringLiteral("NumeroDeQuarteiroesNoEstrato")), QStringLiteral("77"));
+            QVERIFY(!f.plan().asText(QStringLiteral("QuartInicial")).isEmpty());
+            QCOMPARE(f.dm->ADOTableConsolidado->recordCount(), 1);
+            QCOMPARE(f.dm->ADOTableConsolidado->asText(QStringLiteral("ImoveisInspecionados")), QStringLiteral("400"));
+            QCOMPARE(f.dm->ADOTableNecessidades->asText(QStringLiteral("HorasDeTrabalho")), QStringLiteral("8"));
+            QCOMPARE(f.dm->ADOQueryIndices->recordCount(), 1);
+            f.plan().cancel();
+        }
     }
 
     void cancelledQuestionStillCompletes()
