@@ -7,6 +7,8 @@
 #include "tests/gui/AppFixture.h"
 
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QStatusBar>
 
 class TestMainWindow : public QObject
@@ -142,6 +144,33 @@ private slots:
         QCOMPARE(f.app->DataModule1->ADOTablePlanoAmostral->recordCount(), 2);
         QCOMPARE(f.app->DataModule1->ADOTableConsolidado->recordCount(), 2);
         QCOMPARE(f.app->DataModule1->ADOTableDefQuart->recordCount(), 1);
+    }
+
+    void realClearQuestionDefaultsToNo()
+    {
+        AppFixture f(QStringLiteral("insert into Cadastro values (2611606, 'Recife', 'PE', 500000, 'Jan/2026', "
+                                    "'2026');"));
+        TFormPrincipal *main = f.app->FormPrincipal;
+        main->show();
+        Dialogs::setScripted(false);
+        QString text;
+        bool noIsDefault = false;
+        TestSupport::whenModal([&](QWidget *w) {
+            auto *box = qobject_cast<QMessageBox *>(w);
+            if (!box)
+                return false;
+            text = box->text();
+            noIsDefault = static_cast<QAbstractButton *>(box->defaultButton()) == box->button(QMessageBox::No);
+            QTest::keyClick(box, Qt::Key_Return); // Enter takes the default
+            return true;
+        });
+        clickCaption(main, QStringLiteral("Limpar BD"));
+        Dialogs::setScripted(true);
+        QCOMPARE(text, QStringLiteral("Apagar todos os dados do levantamento atual (cadastro, plano amostral, "
+                                      "bairros, necessidades e resultados)?"));
+        QVERIFY(noIsDefault);
+        QCOMPARE(f.sql(QStringLiteral("select count(*) from Cadastro")), QStringLiteral("1"));
+        QCOMPARE(main->municipalityLabel(), QStringLiteral("Recife - PE"));
     }
 
     void creditsNameRolesOnly()
