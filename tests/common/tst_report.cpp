@@ -12,8 +12,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
-#include <QPushButton>
 #include <QPrintPreviewWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStandardPaths>

@@ -295,6 +295,23 @@ private slots:
         QCOMPARE(f.values->TotalQuartEstrato, QStringLiteral("7"));
     }
 
+    void workingValuesThrowNothingFromSignals()
+    {
+        // a data set without the start column: following it raises no error inside its signals
+        SamplingFixture f;
+        DataSet other(f.dm->ADOConnection1);
+        other.setTable(QStringLiteral("Cadastro"));
+        other.open();
+        try {
+            WorkingValues values(other);
+            other.first();
+            other.refresh();
+            QCOMPARE(values.PosicaoProximoBairro, QString());
+        } catch (const StepError &e) {
+            QFAIL(qPrintable(e.message()));
+        }
+    }
+
     void newItemTakesTheStratumAndAsksToSave()
     {
         SamplingFixture f(planSql(QStringLiteral("2.5"), QStringLiteral("3"))
