@@ -19,4 +19,10 @@ void hint(QAbstractButton *button, const QString &hint)
     button->setAccessibleName(hint);
 }
 
+void buttonsFocusedByKeyboardOnly(QWidget *root)
+{
+    for (QAbstractButton *button : root->findChildren<QAbstractButton *>())
+        button->setFocusPolicy(Qt::TabFocus);
+}
+
 } // namespace Accessibility

@@ -14,5 +14,8 @@ namespace Accessibility {
 void label(QLabel *label, QWidget *control);
 // A button that shows a picture only: its hint becomes tool tip and accessible name.
 void hint(QAbstractButton *button, const QString &hint);
+// Every button below `root` takes the focus from the Tab key only: a click
+// leaves the focus, and the pending exit of a box, where they were.
+void buttonsFocusedByKeyboardOnly(QWidget *root);
 
 } // namespace Accessibility

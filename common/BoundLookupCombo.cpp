@@ -30,12 +30,12 @@ void BoundLookupCombo::bind(DataSource *target, const QString &field, DataSource
     m_keyField = keyField;
     m_displayField = displayField;
     if (DataSet *ds = this->target()) {
-        connect(ds, &DataSet::recordChanged, this, &BoundLookupCombo::showCurrent);
-        connect(ds, &DataSet::rowsChanged, this, &BoundLookupCombo::showCurrent);
-        connect(ds, &DataSet::fieldChanged, this, &BoundLookupCombo::showCurrent);
+        Dialogs::connectStep(ds, &DataSet::recordChanged, this, &BoundLookupCombo::showCurrent);
+        Dialogs::connectStep(ds, &DataSet::rowsChanged, this, &BoundLookupCombo::showCurrent);
+        Dialogs::connectStep(ds, &DataSet::fieldChanged, this, &BoundLookupCombo::showCurrent);
     }
     if (DataSet *ds = this->list())
-        connect(ds, &DataSet::rowsChanged, this, &BoundLookupCombo::refill);
+        Dialogs::connectStep(ds, &DataSet::rowsChanged, this, &BoundLookupCombo::refill);
     refill();
 }
 

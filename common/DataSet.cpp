@@ -389,6 +389,16 @@ QVariant DataSet::value(int fieldIndex) const
     return valueAt(m_current, fieldIndex);
 }
 
+QVariant DataSet::storedValue(int fieldIndex) const
+{
+    field(fieldIndex);
+    if (m_state == State::Insert)
+        return QVariant();
+    if (m_state == State::Edit)
+        return m_backup.values[fieldIndex];
+    return value(fieldIndex);
+}
+
 bool DataSet::isNull(int fieldIndex) const
 {
     return value(fieldIndex).isNull();

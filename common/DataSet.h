@@ -89,6 +89,8 @@ public:
     QString textAt(int row, int field) const;
     long long integerAt(int row, int field) const;
     long double floatAt(int row, int field) const;
+    // The value the current row held before its edit began; null for a new row.
+    QVariant storedValue(int field) const;
 
     // Writing needs the row in edit or insert.
     void setInteger(int field, long long value);

@@ -40,12 +40,19 @@ QSqlDatabase openExisting(const QString &fileName, const QString &connectionName
     // A file that is not an SQLite database fails on its first read.
     QSqlQuery probe(db);
     if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
-        const QString reason = probe.lastError().text();
+        const QSqlError failure = probe.lastError();
         probe = QSqlQuery();
         db.close();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(connectionName);
-        throw StepError(QStringLiteral("O arquivo '%1' não é um banco de dados válido: %2").arg(fileName, reason));
+        // SQLITE_BUSY and SQLITE_LOCKED: a sound file that another program holds.
+        const QString code = failure.nativeErrorCode();
+        if (code == QLatin1String("5") || code == QLatin1String("6"))
+            throw StepError(
+                QStringLiteral("O banco de dados '%1' está em uso por outro programa. Feche-o e tente novamente.")
+                    .arg(fileName));
+        throw StepError(
+            QStringLiteral("O arquivo '%1' não é um banco de dados válido: %2").arg(fileName, failure.text()));
     }
     return db;
 }

@@ -42,11 +42,13 @@ QVariant scriptedAnswer(const QString &kind, const QString &title, const QString
 
 } // namespace
 
-bool question(QWidget *parent, const QString &title, const QString &text)
+bool question(QWidget *parent, const QString &title, const QString &text, bool noIsDefault)
 {
     if (script().scripted)
         return scriptedAnswer(QStringLiteral("question"), title, text, false).toBool();
-    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No,
+                                 noIsDefault ? QMessageBox::No : QMessageBox::NoButton)
+           == QMessageBox::Yes;
 }
 
 void message(QWidget *parent, const QString &title, const QString &text)
@@ -83,11 +85,17 @@ std::optional<QString> inputText(QWidget *parent, const QString &title, const QS
     return text;
 }
 
-QString saveFileName(QWidget *parent, const QString &caption, const QString &startPath, const QString &filter)
+QString saveFileName(QWidget *parent, const QString &caption, const QString &startFolder, const QString &filter,
+                     const QString &defaultSuffix)
 {
     if (script().scripted)
-        return scriptedAnswer(QStringLiteral("save"), caption, startPath, QString()).toString();
-    return QFileDialog::getSaveFileName(parent, caption, startPath, filter);
+        return scriptedAnswer(QStringLiteral("save"), caption, startFolder, QString()).toString();
+    QFileDialog dialog(parent, caption, startFolder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
 }
 
 QVariant choose(const QString &kind, const std::function<QVariant()> &show)

@@ -16,8 +16,8 @@ class QWidget;
 // answers in advance and read back what would have been shown.
 namespace Dialogs {
 
-// Yes / No question; true for Yes.
-bool question(QWidget *parent, const QString &title, const QString &text);
+// Yes / No question; true for Yes. No is the default button when `noIsDefault`.
+bool question(QWidget *parent, const QString &title, const QString &text, bool noIsDefault = false);
 // Plain message with an OK button.
 void message(QWidget *parent, const QString &title, const QString &text);
 // Error message of a failed step.
@@ -25,8 +25,11 @@ void error(QWidget *parent, const QString &text);
 // Line input; nothing when cancelled.
 std::optional<QString> inputText(QWidget *parent, const QString &title, const QString &label,
                                  const QString &defaultText = QString());
-// File dialogs; empty when cancelled.
-QString saveFileName(QWidget *parent, const QString &caption, const QString &startPath, const QString &filter);
+// File dialog for a new file, starting in `startFolder`; empty when cancelled.
+// A name typed without an extension gets `defaultSuffix`; the dialog asks
+// before an existing file is replaced.
+QString saveFileName(QWidget *parent, const QString &caption, const QString &startFolder, const QString &filter,
+                     const QString &defaultSuffix = QString());
 // A custom choice dialog (the report output options): `show` runs the real
 // dialog and returns its result; in scripted mode the queued answer is returned instead.
 QVariant choose(const QString &kind, const std::function<QVariant()> &show);

@@ -11,6 +11,8 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QSaveFile>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace {
@@ -99,6 +101,24 @@ int ReportEngine::render(const QString &name, QPagedPaintDevice &device, const Q
     return canvas.pageNumber();
 }
 
+QString ReportEngine::pdfFileName(QWidget *parent) const
+{
+    const QString suffix = QFileInfo(m_captions.pdfFilter).suffix();
+    QString file = Dialogs::saveFileName(
+        parent, m_captions.pdfChoice, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+        QStringLiteral("%1 (%2)").arg(m_captions.pdfChoice, m_captions.pdfFilter), suffix);
+    if (file.isEmpty() || !QFileInfo(file).suffix().isEmpty())
+        return file;
+    // A name without an extension gets one; the file it then names was not
+    // the one the dialog asked about, so replacing it is asked here.
+    file += QLatin1Char('.') + suffix;
+    if (QFileInfo::exists(file)
+        && !Dialogs::question(parent, m_captions.pdfChoice,
+                              QStringLiteral("O arquivo '%1' já existe. Deseja substituí-lo?").arg(file), true))
+        return QString();
+    return file;
+}
+
 void ReportEngine::executeReport(const QString &name, QWidget *parent)
 {
     factory(name); // an unknown report fails before anything is asked
@@ -110,17 +130,20 @@ void ReportEngine::executeReport(const QString &name, QWidget *parent)
         return;
 
     if (choice == outputName(Output::PdfFile)) {
-        const QString file =
-            Dialogs::saveFileName(parent, m_captions.pdfChoice, QString(),
-                                  QStringLiteral("%1 (%2)").arg(m_captions.pdfChoice, m_captions.pdfFilter));
+        const QString file = pdfFileName(parent);
         if (file.isEmpty())
             return;
-        QPdfWriter writer(file);
-        writer.setTitle(m_captions.jobTitle);
-        writer.setResolution(600);
-        render(name, writer);
-        if (!QFileInfo(file).isFile() || QFileInfo(file).size() == 0)
-            throw StepError(QStringLiteral("Não foi possível gravar o arquivo '%1'.").arg(file));
+        QSaveFile out(file);
+        if (!out.open(QIODevice::WriteOnly))
+            throw StepError(QStringLiteral("Não foi possível gravar o arquivo '%1': %2").arg(file, out.errorString()));
+        {
+            QPdfWriter writer(&out);
+            writer.setTitle(m_captions.jobTitle);
+            writer.setResolution(600);
+            render(name, writer);
+        }
+        if (!out.commit())
+            throw StepError(QStringLiteral("Não foi possível gravar o arquivo '%1': %2").arg(file, out.errorString()));
         return;
     }
 

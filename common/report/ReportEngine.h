@@ -50,6 +50,8 @@ public:
 
 private:
     const Factory &factory(const QString &name) const;
+    // Asks for the PDF file: in the documents folder, with its extension.
+    QString pdfFileName(QWidget *parent) const;
 
     ReportCaptions m_captions;
     std::map<QString, Factory> m_factories;

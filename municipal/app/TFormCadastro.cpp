@@ -5,6 +5,7 @@
 #include "common/BoundLookupCombo.h"
 #include "common/DataSet.h"
 #include "common/Dialogs.h"
+#include "common/StepError.h"
 #include "municipal/data/TDataModule1.h"
 
 #include <QComboBox>
@@ -83,7 +84,7 @@ TFormCadastro::TFormCadastro(TDataModule1 &dm, QWidget *parent) : QWidget(parent
     setTabOrder(m_periodo, m_nome);
     setTabOrder(m_nome, m_ano);
 
-    connect(m_uf, &BoundLookupCombo::chosen, this, &TFormCadastro::DBLookupComboBoxUFClick);
+    Dialogs::connectStep(m_uf, &BoundLookupCombo::chosen, this, &TFormCadastro::DBLookupComboBoxUFClick);
     Dialogs::connectStep(m_municipio, &BoundLookupCombo::chosen, this, &TFormCadastro::DBLookupComboBoxMunicipioClick);
     connect(m_ano, &QComboBox::activated, this,
             [this](int i) { Dialogs::runStep(this, [this, i] { ComboBoxAnoChange(i); }); });
@@ -92,8 +93,8 @@ TFormCadastro::TFormCadastro(TDataModule1 &dm, QWidget *parent) : QWidget(parent
     Dialogs::connectStep(limpar, &QPushButton::clicked, this, &TFormCadastro::BtnLimparClick);
 
     DataSet *cadastro = dm.ADOTableCadastro;
-    connect(cadastro, &DataSet::recordChanged, this, &TFormCadastro::showYear);
-    connect(cadastro, &DataSet::rowsChanged, this, &TFormCadastro::showYear);
+    Dialogs::connectStep(cadastro, &DataSet::recordChanged, this, &TFormCadastro::showYear);
+    Dialogs::connectStep(cadastro, &DataSet::rowsChanged, this, &TFormCadastro::showYear);
     showYear();
 }
 
@@ -161,6 +162,11 @@ bool TFormCadastro::saveIfEditing()
     DataSet &cadastro = *m_dm.ADOTableCadastro;
     if (!cadastro.isEditing() || cadastro.isEmpty())
         return false;
+    cadastro.updateRecord();
+    // The plan hangs on the municipality's code: a row without it is no registration.
+    for (const char *field : {"UF", "Municipio", "CodigoMunicipio"})
+        if (cadastro.asText(QString::fromLatin1(field)).trimmed().isEmpty())
+            throw StepError(QStringLiteral("Escolha o estado e o município. Verifique!"));
     cadastro.post();
     return true;
 }
@@ -188,6 +194,9 @@ void TFormCadastro::BtnLimparClick()
     m_uf->clearChoice();
     m_municipio->clearChoice();
     m_municipio->setEnabled(false);
+    // The boxes show empty text also when they held a value the row refused.
+    for (BoundLineEdit *box : {m_nome, m_codigo, m_total, m_periodo})
+        box->clear();
     DataSet &cadastro = *m_dm.ADOTableCadastro;
     // Clearing shows empty boxes; it never creates a registration row of its own.
     if (!cadastro.isEmpty() || cadastro.isEditing()) {

@@ -1,6 +1,7 @@
 #include "municipal/app/TFormDadosGerais.h"
 
 #include "common/DataSet.h"
+#include "common/Dialogs.h"
 #include "municipal/data/TDataModule1.h"
 #include "municipal/needs/NecessidadesPage.h"
 #include "municipal/sampling/DefinicaoQuartPage.h"
@@ -82,9 +83,9 @@ TFormDadosGerais::TFormDadosGerais(TDataModule1 &dm, ReportEngine &reports, QWid
     layout->addWidget(tabs, 1);
 
     DataSet *cadastro = dm.ADOTableCadastro;
-    connect(cadastro, &DataSet::recordChanged, this, &TFormDadosGerais::showHeader);
-    connect(cadastro, &DataSet::rowsChanged, this, &TFormDadosGerais::showHeader);
-    connect(cadastro, &DataSet::fieldChanged, this, &TFormDadosGerais::showHeader);
+    Dialogs::connectStep(cadastro, &DataSet::recordChanged, this, &TFormDadosGerais::showHeader);
+    Dialogs::connectStep(cadastro, &DataSet::rowsChanged, this, &TFormDadosGerais::showHeader);
+    Dialogs::connectStep(cadastro, &DataSet::fieldChanged, this, &TFormDadosGerais::showHeader);
     showHeader();
 }
 

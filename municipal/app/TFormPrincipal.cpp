@@ -102,6 +102,12 @@ void TFormPrincipal::BtnLimparBDClick()
 {
     if (!m_dm)
         return;
+    // One slip of the mouse must not erase a survey: ask, with "Não" as the default.
+    if (!Dialogs::question(this, QStringLiteral("Limpar BD"),
+                           QStringLiteral("Apagar todos os dados do levantamento atual (cadastro, plano amostral, "
+                                          "bairros, necessidades e resultados)?"),
+                           true))
+        return;
     clearDatabase(*m_dm);
     setMunicipalityLabel(QString());
 }

@@ -1,3 +1,4 @@
+#include "common/InstanceLock.h"
 #include "common/StepError.h"
 #include "common/Translations.h"
 #include "municipal/app/MunicipalApp.h"
@@ -33,8 +34,11 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Nubrel2012Municipios"));
     Translations::installPortuguese(app);
 
+    std::unique_ptr<InstanceLock> lock;
     std::unique_ptr<MunicipalApp> windows;
     try {
+        // The municipality module is single-user: one program per database file.
+        lock = std::make_unique<InstanceLock>(MunicipalSchema::fileName);
         windows = std::make_unique<MunicipalApp>();
     } catch (const StepError &e) {
         std::fprintf(stderr, "%s\n", e.what());

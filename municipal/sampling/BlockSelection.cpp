@@ -1,8 +1,8 @@
 #include "municipal/sampling/BlockSelection.h"
 
 #include "common/DataSet.h"
-#include "common/Dialogs.h"
 #include "common/NumberText.h"
+#include "common/UserQuestions.h"
 #include "municipal/data/TDataModule1.h"
 #include "municipal/sampling/PlanFields.h"
 #include "municipal/sampling/WorkingValues.h"
@@ -22,11 +22,13 @@ const QString separator = QStringLiteral("  -  ");
 
 // Counts on from q, one pick every interval, while the neighbourhood has
 // blocks left; appends each pick to the list. Returns the number of steps.
+// The position is held as a double; each step adds the interval in extended
+// precision and stores the sum back into the double.
 int pickBlocks(double &q, long double interval, long double blocks, QString &list)
 {
     int k = 0;
     while (blocks >= q) {
-        q = q + double(interval);
+        q = double(static_cast<long double>(q) + interval);
         if (blocks >= q)
             list += separator + QString::number(static_cast<long long>(std::trunc(q)));
         ++k;
@@ -95,7 +97,7 @@ void blockCountTyped(TDataModule1 &dm)
     items.clear(QuarteiroesATrabalhar);
 }
 
-void calculate(TDataModule1 &dm, WorkingValues &values, QWidget *parent)
+void calculate(TDataModule1 &dm, WorkingValues &values, UserQuestions &ask)
 {
     DataSet &plan = *dm.ADOTablePlanoAmostral;
     DataSet &items = *dm.ADOTableDefQuart;
@@ -122,11 +124,10 @@ void calculate(TDataModule1 &dm, WorkingValues &values, QWidget *parent)
     if (toInteger(values.BairrosCalculados) >= toInteger(values.BairrosAnunciados)
         && toInteger(values.QuartBairrosCalculados) != toInteger(plan.asText(NumeroDeQuarteiroesNoEstrato))) {
         if (toInteger(values.TotalQuartEstrato) > toInteger(plan.asText(QuartQueComporaoAmostra))) {
-            Dialogs::message(
-                parent, QStringLiteral("Atenção!"),
-                QStringLiteral("Total de quarteirões a inspecionar no estrato é diferente do n° de quarteirões "
-                               "que comporão a amostra. Redigite os bairros com os respectivos números "
-                               "corretos de quarteirões"));
+            ask.message(QStringLiteral("Atenção!"),
+                        QStringLiteral("Total de quarteirões a inspecionar no estrato é diferente do n° de quarteirões "
+                                       "que comporão a amostra. Redigite os bairros com os respectivos números "
+                                       "corretos de quarteirões"));
             items.edit();
         }
         values.BairrosCalculados = QStringLiteral("0");
@@ -145,28 +146,28 @@ void recomputeStratumTotal(TDataModule1 &dm, WorkingValues &values)
     values.notify();
 }
 
-void newItem(TDataModule1 &dm, QWidget *parent)
+void newItem(TDataModule1 &dm, UserQuestions &ask)
 {
     DataSet &items = *dm.ADOTableDefQuart;
     if (dm.ADOTablePlanoAmostral->recNo() == 0 || dm.ADOTablePlanoAmostral->isNull(Estrato)) {
-        Dialogs::message(parent, QStringLiteral("Atenção!"),
-                         QStringLiteral("Crie um estrato no plano amostral antes de definir os seus bairros."));
+        ask.message(QStringLiteral("Atenção!"),
+                    QStringLiteral("Crie um estrato no plano amostral antes de definir os seus bairros."));
         return;
     }
     items.updateRecord();
     if (items.state() == DataSet::State::Edit
-        && Dialogs::question(parent, QStringLiteral("Atenção!"), QStringLiteral("Deseja gravar o registro ?")))
+        && ask.question(QStringLiteral("Atenção!"), QStringLiteral("Deseja gravar o registro ?")))
         items.post();
     // A new item goes after the others, as the stored rows are read back.
     items.append();
 }
 
-void deleteItem(TDataModule1 &dm, QWidget *parent)
+void deleteItem(TDataModule1 &dm, UserQuestions &ask)
 {
     DataSet &items = *dm.ADOTableDefQuart;
     if (items.recNo() == 0)
         return;
-    if (Dialogs::question(parent, QStringLiteral("Confirmação"), QStringLiteral("Deletar este registro?")))
+    if (ask.question(QStringLiteral("Confirmação"), QStringLiteral("Deletar este registro?")))
         items.remove();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-class QWidget;
 class TDataModule1;
+class UserQuestions;
 class WorkingValues;
 
 // The blocks to work in each neighbourhood of a stratum, picked
@@ -21,13 +21,13 @@ void blockCountTyped(TDataModule1 &dm);
 // "Cálculo": the selection of the current item (fresh, or from a typed
 // start), the stratum total, and the check of the announced neighbourhoods.
 // Does nothing unless the current item is being entered or edited.
-void calculate(TDataModule1 &dm, WorkingValues &values, QWidget *parent);
+void calculate(TDataModule1 &dm, WorkingValues &values, UserQuestions &ask);
 
 // The page was shown: the stratum total again, then the first item.
 void recomputeStratumTotal(TDataModule1 &dm, WorkingValues &values);
 
 // "Novo item" and "Excluir registro".
-void newItem(TDataModule1 &dm, QWidget *parent);
-void deleteItem(TDataModule1 &dm, QWidget *parent);
+void newItem(TDataModule1 &dm, UserQuestions &ask);
+void deleteItem(TDataModule1 &dm, UserQuestions &ask);
 
 } // namespace BlockSelection

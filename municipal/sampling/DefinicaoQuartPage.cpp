@@ -103,6 +103,7 @@ DefinicaoQuartPage::DefinicaoQuartPage(TDataModule1 &dm, WorkingValues &values,
     print->addStretch();
     layout->addLayout(print);
     layout->addStretch();
+    Accessibility::buttonsFocusedByKeyboardOnly(this);
 
     Dialogs::connectStep(quarteiroes, &QLineEdit::textEdited, this, &DefinicaoQuartPage::DBEditQuarteiraoChange);
     Dialogs::connectStep(calculo, &QPushButton::clicked, this, &DefinicaoQuartPage::SpBtnCalculoQuartClick);
@@ -139,17 +140,17 @@ void DefinicaoQuartPage::DBEditQuarteiraoChange()
 
 void DefinicaoQuartPage::SpBtnCalculoQuartClick()
 {
-    BlockSelection::calculate(m_dm, m_values, this);
+    BlockSelection::calculate(m_dm, m_values, m_questions);
 }
 
 void DefinicaoQuartPage::SpBtnNovoItemClick()
 {
-    BlockSelection::newItem(m_dm, this);
+    BlockSelection::newItem(m_dm, m_questions);
 }
 
 void DefinicaoQuartPage::SpBtnExcluirItemClick()
 {
-    BlockSelection::deleteItem(m_dm, this);
+    BlockSelection::deleteItem(m_dm, m_questions);
 }
 
 void DefinicaoQuartPage::CheckBoxClick(QCheckBox *clicked)

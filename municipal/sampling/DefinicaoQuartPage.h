@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/DialogQuestions.h"
 #include "municipal/sampling/BlockListPrinting.h"
 
 #include <QWidget>
@@ -44,6 +45,7 @@ private:
     TDataModule1 &m_dm;
     WorkingValues &m_values;
     std::function<BlockListPrinting::Header()> m_header;
+    DialogQuestions m_questions{this};
     QLineEdit *m_stratumTotal;
     QCheckBox *m_allNeighbourhoods;
     QCheckBox *m_currentNeighbourhood;

@@ -77,6 +77,7 @@ PlanoAmostralPage::PlanoAmostralPage(TDataModule1 &dm, WorkingValues &values, Re
     buttons->addWidget(relatorio);
     layout->addLayout(buttons);
     layout->addStretch();
+    Accessibility::buttonsFocusedByKeyboardOnly(this);
 
     setTabOrder(m_imoveis, m_quarteiroes);
     connect(m_imoveis, &BoundLineEdit::exited, this, &PlanoAmostralPage::DBEditNumImvEstratoExit);
@@ -101,20 +102,23 @@ void PlanoAmostralPage::DBEditNumImvEstratoExit(bool byKeyboard)
 
 void PlanoAmostralPage::DBEditNumQuartEstratoExit(bool byKeyboard)
 {
-    Dialogs::runStep(this, [this] { SamplePlan::blockPlan(m_dm, m_values, m_seed, this); });
+    Dialogs::runStep(this, [this] { SamplePlan::blockPlan(m_dm, m_values, m_seed, m_questions); });
     if (byKeyboard)
         m_estrato->setFocus(Qt::TabFocusReason);
 }
 
 void PlanoAmostralPage::SpBtnPlanAmostralNovoClick()
 {
-    SamplePlan::newStratum(m_dm, m_values, this);
+    SamplePlan::newStratum(m_dm, m_values, m_questions);
+    // The page moves the focus itself: that is no user leaving the blocks box
+    // of the new stratum, so its block plan does not run.
+    const QSignalBlocker quiet(m_quarteiroes);
     m_imoveis->setFocus();
 }
 
 void PlanoAmostralPage::SpBtnPlanAmostralExcluirClick()
 {
-    SamplePlan::deleteStratum(m_dm, this);
+    SamplePlan::deleteStratum(m_dm, m_questions);
 }
 
 void PlanoAmostralPage::SpBtnRelatorioClick()

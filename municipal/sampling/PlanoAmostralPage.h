@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/DialogQuestions.h"
 #include "common/report/ReportLayout.h"
 #include "municipal/sampling/SamplePlan.h"
 
@@ -39,6 +40,7 @@ private:
     ReportEngine &m_reports;
     std::function<ReportParams()> m_headerParams;
     SamplePlan::SeedSource m_seed;
+    DialogQuestions m_questions{this};
     BoundLineEdit *m_estrato;
     BoundLineEdit *m_imoveis;
     BoundLineEdit *m_quarteiroes;

@@ -1,8 +1,11 @@
 #include "municipal/sampling/SamplePlan.h"
 
 #include "common/DataSet.h"
-#include "common/Dialogs.h"
 #include "common/NumberText.h"
+#include "common/PendingRow.h"
+#include "common/StepError.h"
+#include "common/Transaction.h"
+#include "common/UserQuestions.h"
 #include "municipal/data/TDataModule1.h"
 #include "municipal/sampling/PlanFields.h"
 #include "municipal/sampling/RandomStart.h"
@@ -66,7 +69,93 @@ void rebuildResults(TDataModule1 &dm)
     dm.ADOQueryIndices->open();
 }
 
+QString sampleSizeText(const QString &dwellings)
+{
+    const long double n = toFloat(dwellings);
+    const long double k = n >= 8100 ? 450 : 250;
+    return fixed(k / (divide(k, n) + 1), 0);
+}
+
+bool sameNumber(const QString &a, const QString &b)
+{
+    return toFloat(a) == toFloat(b);
+}
+
+// The stratum's stored plan follows from its dwellings and blocks: the
+// sample size, the four computed values, a random start, and a results row
+// made from this stratum's sample size.
+bool planIsCurrent(const TDataModule1 &dm, const DataSet &consolidado)
+{
+    const DataSet &plan = *dm.ADOTablePlanoAmostral;
+    if (plan.state() == DataSet::State::Insert || plan.asText(QuartInicial).trimmed().isEmpty())
+        return false;
+    try {
+        const QString dwellings = plan.asText(NumeroDeImoveisNoEstrato);
+        const QString size = plan.asText(TamanhoDaAmostra);
+        const BlockPlanTexts texts = blockPlanTexts(dwellings, plan.asText(NumeroDeQuarteiroesNoEstrato), size);
+        if (!sameNumber(sampleSizeText(dwellings), size)
+            || !sameNumber(texts.estimate, plan.asText(EstimativaDeImoveisPorQuart))
+            || !sameNumber(texts.sampled, plan.asText(QuartQueComporaoAmostra))
+            || !sameNumber(texts.share, plan.asText(PercentualDeQuartAmostrado))
+            || !sameNumber(texts.interval, plan.asText(IntervaloDeQuart)))
+            return false;
+    } catch (const StepError &) {
+        return false; // a plan that cannot be computed is no current plan
+    }
+    const int estrato = consolidado.fieldIndex(QStringLiteral("Estrato"));
+    const int programados = consolidado.fieldIndex(QStringLiteral("ImoveisProgramados"));
+    for (int row = 0; row < consolidado.recordCount(); ++row)
+        if (!consolidado.valueAt(row, estrato).isNull()
+            && consolidado.integerAt(row, estrato) == plan.asInteger(Estrato)
+            && consolidado.integerAt(row, programados) == plan.asInteger(TamanhoDaAmostra))
+            return true;
+    return false;
+}
+
+// Consolidado holds counts typed after the plan, beyond the stratum and its sample size.
+bool resultsTyped(const DataSet &consolidado)
+{
+    const int first = consolidado.fieldIndex(QStringLiteral("ImoveisProgramados")) + 1;
+    for (int row = 0; row < consolidado.recordCount(); ++row)
+        for (int f = first; f < consolidado.fieldCount(); ++f)
+            if (!consolidado.textAt(row, f).trimmed().isEmpty())
+                return true;
+    return false;
+}
+
+void restoreStoredValue(DataSet &plan, const QString &name)
+{
+    const int index = plan.fieldIndex(name);
+    const QVariant stored = plan.storedValue(index);
+    if (stored.isNull())
+        plan.clear(index);
+    else
+        plan.setFloat(index, stored.toDouble());
+}
+
 } // namespace
+
+BlockPlanTexts blockPlanTexts(const QString &dwellingsText, const QString &blocksText, const QString &sampleSize)
+{
+    const long double dwellings = toFloat(dwellingsText);
+    const long double step = dwellings >= 8100 ? 5 : 2;
+    const long double blocks = toFloat(blocksText);
+    BlockPlanTexts texts;
+
+    // Dwellings per block at two decimals, raised to the next whole number when it has a fraction.
+    const long double perBlock = divide(dwellings, blocks);
+    const QString a = fixed(perBlock, 2);
+    const QString b = fixed(perBlock, 0);
+    const QString d = fixed(toFloat(b) - toFloat(a), 2);
+    texts.estimate = toFloat(d) >= 0 ? b : fixed(toFloat(a) + 1, 0);
+
+    const long double e = toFloat(texts.estimate);
+    texts.sampled = fixed(divide(toFloat(sampleSize), divide(e, step)), 0);
+    const long double m = toFloat(texts.sampled);
+    texts.share = fixed(divide(m * 100, blocks), 1);
+    texts.interval = fixed(divide(blocks, m), 5);
+    return texts;
+}
 
 void sampleSize(DataSet &plan)
 {
@@ -74,42 +163,45 @@ void sampleSize(DataSet &plan)
     const QString dwellings = plan.asText(NumeroDeImoveisNoEstrato);
     if (dwellings.trimmed().isEmpty())
         return;
-    const long double n = toFloat(dwellings);
-    const long double k = n >= 8100 ? 450 : 250;
-    const long double size = k / (divide(k, n) + 1);
+    const QString size = sampleSizeText(dwellings);
     if (!plan.isEditing())
         plan.edit();
-    plan.setText(TamanhoDaAmostra, fixed(size, 0));
+    plan.setText(TamanhoDaAmostra, size);
 }
 
-void blockPlan(TDataModule1 &dm, WorkingValues &values, const SeedSource &seed, QWidget *parent)
+void blockPlan(TDataModule1 &dm, WorkingValues &values, const SeedSource &seed, UserQuestions &ask)
 {
     DataSet &plan = *dm.ADOTablePlanoAmostral;
     if (plan.isEmpty())
         return; // no stratum to plan
     plan.updateRecord();
+    // What is stored in Consolidado, whatever the data set shows at this moment.
+    DataSet consolidado(dm.ADOConnection1);
+    consolidado.setTable(QStringLiteral("Consolidado"));
+    consolidado.open();
+    if (planIsCurrent(dm, consolidado))
+        return; // nothing changed: the blocks handed out and the typed results stay
     plan.edit();
 
-    if (!plan.asText(NumeroDeQuarteiroesNoEstrato).trimmed().isEmpty()) {
-        const long double dwellings = toFloat(plan.asText(NumeroDeImoveisNoEstrato));
-        const long double step = dwellings >= 8100 ? 5 : 2;
-        const long double blocks = toFloat(plan.asText(NumeroDeQuarteiroesNoEstrato));
+    const bool hasBlocks = !plan.asText(NumeroDeQuarteiroesNoEstrato).trimmed().isEmpty();
+    BlockPlanTexts texts;
+    if (hasBlocks)
+        texts = blockPlanTexts(plan.asText(NumeroDeImoveisNoEstrato), plan.asText(NumeroDeQuarteiroesNoEstrato),
+                               plan.asText(TamanhoDaAmostra));
 
-        // Dwellings per block at two decimals, raised to the next whole number when it has a fraction.
-        const long double perBlock = divide(dwellings, blocks);
-        const QString a = fixed(perBlock, 2);
-        const QString b = fixed(perBlock, 0);
-        const QString d = fixed(toFloat(b) - toFloat(a), 2);
-        const QString estimate = toFloat(d) >= 0 ? b : fixed(toFloat(a) + 1, 0);
-        plan.setText(EstimativaDeImoveisPorQuart, estimate);
+    if (resultsTyped(consolidado)
+        && !ask.question(QStringLiteral("Atenção!"),
+                         QStringLiteral("Os resultados digitados em Consolidado serão apagados. Deseja continuar?"),
+                         true)) {
+        restoreStoredValue(plan, NumeroDeQuarteiroesNoEstrato);
+        return;
+    }
 
-        const long double sample = toFloat(plan.asText(TamanhoDaAmostra));
-        const long double e = toFloat(plan.asText(EstimativaDeImoveisPorQuart));
-        plan.setText(QuartQueComporaoAmostra, fixed(divide(sample, divide(e, step)), 0));
-
-        const long double m = toFloat(plan.asText(QuartQueComporaoAmostra));
-        plan.setText(PercentualDeQuartAmostrado, fixed(divide(m * 100, blocks), 1));
-        plan.setText(IntervaloDeQuart, fixed(divide(blocks, m), 5));
+    if (hasBlocks) {
+        plan.setText(EstimativaDeImoveisPorQuart, texts.estimate);
+        plan.setText(QuartQueComporaoAmostra, texts.sampled);
+        plan.setText(PercentualDeQuartAmostrado, texts.share);
+        plan.setText(IntervaloDeQuart, texts.interval);
 
         const quint32 r = quint32(NumberText::toInteger(fixed(toFloat(plan.asText(IntervaloDeQuart)), 0)));
         RandomStart random(seed());
@@ -119,41 +211,47 @@ void blockPlan(TDataModule1 &dm, WorkingValues &values, const SeedSource &seed, 
         plan.setText(QuartInicial, start == 0 ? QStringLiteral("1") : QString::number(start));
     }
 
-    const std::optional<QString> answer =
-        Dialogs::inputText(parent, QStringLiteral("Obrigatório"),
-                           QStringLiteral("Informe o número de bairros a serem computados neste estrato"));
+    const std::optional<QString> answer = ask.inputText(
+        QStringLiteral("Obrigatório"), QStringLiteral("Informe o número de bairros a serem computados neste estrato"));
     values.BairrosAnunciados = answer.value_or(QString());
     values.QuartBairrosCalculados = QStringLiteral("0");
     values.BairrosCalculados = QStringLiteral("0");
 
-    plan.post();
-    rebuildNeeds(dm);
-    rebuildResults(dm);
+    // The plan row, the needs record and the results rows are stored together or not at all.
+    storeTogether(dm.ADOConnection1, plan, {dm.ADOTableNecessidades, dm.ADOTableConsolidado, dm.ADOQueryIndices}, [&] {
+        plan.post();
+        rebuildNeeds(dm);
+        rebuildResults(dm);
+    });
 }
 
-void newStratum(TDataModule1 &dm, WorkingValues &values, QWidget *parent)
+void newStratum(TDataModule1 &dm, WorkingValues &values, UserQuestions &ask)
 {
     DataSet &plan = *dm.ADOTablePlanoAmostral;
     plan.updateRecord();
-    if (plan.state() == DataSet::State::Edit
-        && Dialogs::question(parent, QStringLiteral("Atenção!"), QStringLiteral("Deseja gravar o registro ?")))
-        plan.post();
-    plan.last();
-    const long long number = plan.isEmpty() ? 1 : plan.asInteger(Estrato) + 1;
-    plan.append();
-    plan.setInteger(Estrato, number);
+    storeTogether(dm.ADOConnection1, plan, {}, [&] {
+        if (plan.state() == DataSet::State::Edit
+            && ask.question(QStringLiteral("Atenção!"), QStringLiteral("Deseja gravar o registro ?")))
+            plan.post();
+        plan.last();
+        const long long number = plan.isEmpty() ? 1 : plan.asInteger(Estrato) + 1;
+        plan.append();
+        plan.setInteger(Estrato, number);
+    });
     values.QuartBairrosCalculados.clear();
 }
 
-void deleteStratum(TDataModule1 &dm, QWidget *parent)
+void deleteStratum(TDataModule1 &dm, UserQuestions &ask)
 {
     DataSet &plan = *dm.ADOTablePlanoAmostral;
     if (plan.recNo() == 0)
         return;
-    if (!Dialogs::question(parent, QStringLiteral("Confirmação"), QStringLiteral("Deletar este registro?")))
+    if (!ask.question(QStringLiteral("Confirmação"), QStringLiteral("Deletar este registro?")))
         return;
+    Transaction transaction(dm.ADOConnection1, {&plan});
     plan.remove();
     plan.refresh();
+    transaction.commit();
 }
 
 } // namespace SamplePlan

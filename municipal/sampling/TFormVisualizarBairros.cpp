@@ -69,7 +69,7 @@ TFormVisualizarBairros::TFormVisualizarBairros(TDataModule1 &dm, QWidget *parent
             [this](int i) { Dialogs::runStep(this, [this, i] { ComboBoxEstratoSelect(i); }); });
     // A move over the plan shows its stratum's items again.
     Dialogs::connectStep(moves, &MoveButtons::moved, this, &TFormVisualizarBairros::linkToPlan);
-    connect(dm.ADOTableConsolidado, &DataSet::rowsChanged, this, &TFormVisualizarBairros::fillStrata);
+    Dialogs::connectStep(dm.ADOTableConsolidado, &DataSet::rowsChanged, this, &TFormVisualizarBairros::fillStrata);
     connect(m_grid->model(), &QAbstractItemModel::modelReset, this, &TFormVisualizarBairros::fitRows);
     connect(m_grid->horizontalHeader(), &QHeaderView::sectionResized, this, &TFormVisualizarBairros::fitRows);
     fillStrata();

@@ -2,11 +2,21 @@
 #include "common/StepError.h"
 #include "common/report/ReportCanvas.h"
 #include "common/report/ReportEngine.h"
+#include "common/report/ReportOutputDialog.h"
 #include "tests/support/TestSupport.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTest>
 
 namespace {
@@ -47,7 +57,144 @@ class TestReport : public QObject
 {
     Q_OBJECT
 
+    // The real options dialog: the output with this caption chosen, then OK.
+    static void chooseOutput(const QString &caption, QStringList *choices = nullptr)
+    {
+        TestSupport::whenModal([caption, choices](QWidget *w) {
+            auto *options = qobject_cast<ReportOutputDialog *>(w);
+            if (!options)
+                return false;
+            if (choices) {
+                *choices << options->windowTitle();
+                for (QRadioButton *r : options->findChildren<QRadioButton *>())
+                    *choices << r->text();
+            }
+            QTest::mouseClick(TestSupport::findByCaption(options, caption), Qt::LeftButton);
+            options->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+            return true;
+        });
+    }
+
+    // The real file dialog: a name typed and Enter; `replace` answers the
+    // question about an existing file, and a refused file dialog is cancelled.
+    static void typeFileName(const QString &name, QString *folder, std::optional<bool> replace = std::nullopt,
+                             QString *question = nullptr)
+    {
+        TestSupport::whenModal([=](QWidget *w) {
+            auto *files = qobject_cast<QFileDialog *>(w);
+            if (!files)
+                return false;
+            *folder = files->directory().absolutePath();
+            if (replace)
+                TestSupport::whenModal([=](QWidget *w) {
+                    auto *box = qobject_cast<QMessageBox *>(w);
+                    if (!box)
+                        return false;
+                    *question = box->text();
+                    box->button(*replace ? QMessageBox::Yes : QMessageBox::No)->click();
+                    return true;
+                });
+            auto *edit = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            QTest::keyClicks(edit, name);
+            QTest::keyClick(edit, Qt::Key_Return);
+            if (files->isVisible())
+                files->reject();
+            return true;
+        });
+    }
+
 private slots:
+    void initTestCase()
+    {
+        // the documents folder is one of the test's own
+        m_home.reset(new QTemporaryDir);
+        qputenv("HOME", m_home->path().toUtf8());
+        qunsetenv("XDG_DOCUMENTS_DIR");
+        qunsetenv("XDG_CONFIG_HOME");
+        QDir(m_home->path()).mkpath(QStringLiteral("Documents"));
+    }
+
+    void cleanup() { Dialogs::setScripted(true); }
+
+    void realDialogsWriteAPdfInTheDocumentsFolder()
+    {
+        TestSupport::WorkFolder folder; // the program's folder is not where reports go
+        Dialogs::setScripted(false);
+        const QString documents = QDir(m_home->path()).filePath(QStringLiteral("Documents"));
+        const QString pdf = QDir(documents).filePath(QStringLiteral("plano.pdf"));
+        QStringList choices;
+        QString startFolder;
+        chooseOutput(QStringLiteral("Adobe Acrobat (PDF)"), &choices);
+        typeFileName(QStringLiteral("plano"), &startFolder);
+        m_engine->executeReport(QStringLiteral("Linhas"));
+        QCOMPARE(choices, QStringList({QStringLiteral("Opções de saída"), QStringLiteral("Impressora"),
+                                       QStringLiteral("Visualizar na tela"), QStringLiteral("Adobe Acrobat (PDF)")}));
+        QCOMPARE(startFolder, documents);
+        // the name typed without an extension gets ".pdf"
+        QVERIFY(!QFileInfo::exists(QDir(documents).filePath(QStringLiteral("plano"))));
+        QVERIFY(TestSupport::pdfText(pdf).contains(QStringLiteral("Linha 60")));
+        QVERIFY(QDir(folder.path()).entryList(QDir::Files).isEmpty());
+
+        // the same name again: the dialog asks; "No" leaves the file as it was
+        QFile(pdf).resize(10);
+        QString question;
+        chooseOutput(QStringLiteral("Adobe Acrobat (PDF)"));
+        typeFileName(QStringLiteral("plano"), &startFolder, false, &question);
+        m_engine->executeReport(QStringLiteral("Linhas"));
+        QVERIFY2(question.contains(QStringLiteral("plano.pdf")), qPrintable(question));
+        QCOMPARE(QFileInfo(pdf).size(), 10);
+        // "Yes" replaces it
+        chooseOutput(QStringLiteral("Adobe Acrobat (PDF)"));
+        typeFileName(QStringLiteral("plano"), &startFolder, true, &question);
+        m_engine->executeReport(QStringLiteral("Linhas"));
+        QVERIFY(TestSupport::pdfText(pdf).contains(QStringLiteral("Linha 60")));
+    }
+
+    void realPreview()
+    {
+        Dialogs::setScripted(false);
+        QString title;
+        int pages = 0;
+        chooseOutput(QStringLiteral("Visualizar na tela"));
+        TestSupport::whenModal([&](QWidget *w) {
+            auto *preview = qobject_cast<QPrintPreviewDialog *>(w);
+            if (!preview)
+                return false;
+            title = preview->windowTitle();
+            QTest::qWait(50);
+            if (auto *widget = preview->findChild<QPrintPreviewWidget *>())
+                pages = widget->pageCount();
+            preview->reject();
+            return true;
+        });
+        m_engine->executeReport(QStringLiteral("Linhas"));
+        QCOMPARE(title, QStringLiteral("Visualização"));
+        QVERIFY2(pages >= 2, qPrintable(QString::number(pages)));
+    }
+
+    void pdfNameWithoutExtension()
+    {
+        // the name as a file dialog may hand it over: the extension is added,
+        // and an existing file is replaced only when the user agrees
+        TestSupport::WorkFolder folder;
+        const QString pdf = folder.file(QStringLiteral("plano.pdf"));
+        Dialogs::answerNext(ReportEngine::outputName(ReportEngine::Output::PdfFile));
+        Dialogs::answerNext(folder.file(QStringLiteral("plano")));
+        m_engine->executeReport(QStringLiteral("Linhas"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("plano.pdf")});
+        QVERIFY(TestSupport::pdfText(pdf).contains(QStringLiteral("Linha 60")));
+        QCOMPARE(Dialogs::shown()[1].text, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+
+        QFile(pdf).resize(10);
+        Dialogs::clearShown();
+        Dialogs::answerNext(ReportEngine::outputName(ReportEngine::Output::PdfFile));
+        Dialogs::answerNext(folder.file(QStringLiteral("plano")));
+        Dialogs::answerNext(false);
+        m_engine->executeReport(QStringLiteral("Linhas"));
+        QCOMPARE(Dialogs::shown().last().kind, QStringLiteral("question"));
+        QCOMPARE(QFileInfo(pdf).size(), 10);
+    }
+
     void init()
     {
         Dialogs::setScripted(true);
@@ -108,6 +255,7 @@ private slots:
 
 private:
     std::unique_ptr<ReportEngine> m_engine;
+    std::unique_ptr<QTemporaryDir> m_home;
 };
 
 QTEST_MAIN(TestReport)

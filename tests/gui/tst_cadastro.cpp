@@ -172,11 +172,50 @@ private slots:
             QCOMPARE(edit(QString::fromUtf8(caption))->text(), QString());
         QCOMPARE(combo(QStringLiteral("Ano :"))->currentText(), QStringLiteral("2026"));
         QCOMPARE(QApplication::focusWidget(), combo(QStringLiteral("UF :")));
+        // a registration without a state and a municipality is not saved
+        for (const char *button : {"Gravar", "Fechar"}) {
+            Dialogs::clearShown();
+            clickCaption(form, QString::fromLatin1(button));
+            QCOMPARE(Dialogs::shown().size(), 1);
+            QCOMPARE(Dialogs::shown().last().text, QStringLiteral("Escolha o estado e o município. Verifique!"));
+            QVERIFY(f->app->DataModule1->ADOTableCadastro->isEditing());
+            QVERIFY(form->isVisible());
+            QVERIFY(!f->app->FormDadosGerais->isVisible());
+            QCOMPARE(f->sql(QStringLiteral("select CodigoMunicipio, Municipio, UF, TotalDeImoveisNoMunicipio, "
+                                           "PeriodoDeExecucao, Ano from Cadastro")),
+                     QStringLiteral("2611606|Recife|PE|520000|Janeiro/2026|2026"));
+        }
+    }
+
+    void noRegistrationWithoutMunicipality()
+    {
+        // a state chosen, the municipality not: neither button saves a row
+        choose(QStringLiteral("UF :"), QStringLiteral("PE"));
+        type(QStringLiteral("Período de execução :"), QStringLiteral("2026"));
+        for (const char *button : {"Gravar", "Fechar"}) {
+            Dialogs::clearShown();
+            clickCaption(form, QString::fromLatin1(button));
+            QCOMPARE(Dialogs::shown().size(), 1);
+            QCOMPARE(Dialogs::shown().last().text, QStringLiteral("Escolha o estado e o município. Verifique!"));
+            QVERIFY(f->app->DataModule1->ADOTableCadastro->isEditing());
+            QVERIFY(!f->app->FormDadosGerais->isVisible());
+            QCOMPARE(f->sql(QStringLiteral("select count(*) from Cadastro")), QStringLiteral("0"));
+        }
+        // "Limpar" empties the boxes on screen, also a total the row refused
+        type(QStringLiteral("Total de imóveis no Município :"), QStringLiteral("12x"));
         clickCaption(form, QStringLiteral("Gravar"));
-        QCOMPARE(
-            f->sql(QStringLiteral("select quote(CodigoMunicipio), quote(Municipio), quote(TotalDeImoveisNoMunicipio), "
-                                  "quote(PeriodoDeExecucao), Ano from Cadastro")),
-            QStringLiteral("NULL|NULL|NULL|NULL|2026"));
+        QCOMPARE(Dialogs::shown().last().kind, QStringLiteral("error"));
+        clickCaption(form, QStringLiteral("Limpar"));
+        for (const char *caption : {"Total de imóveis no Município :", "Período de execução :"})
+            QCOMPARE(edit(QString::fromUtf8(caption))->text(), QString());
+        // chosen completely, it saves
+        choose(QStringLiteral("UF :"), QStringLiteral("PE"));
+        choose(QStringLiteral("Município :"), QStringLiteral("Recife"));
+        clickCaption(form, QStringLiteral("Fechar"));
+        QCOMPARE(f->sql(QStringLiteral("select CodigoMunicipio, Municipio, UF, quote(TotalDeImoveisNoMunicipio), "
+                                       "quote(PeriodoDeExecucao) from Cadastro")),
+                 QStringLiteral("2611606|Recife|PE|NULL|NULL"));
+        QVERIFY(f->app->FormDadosGerais->isVisible());
     }
 
     void limparOnAnEmptyTableCreatesNoRow()

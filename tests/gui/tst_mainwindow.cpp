@@ -7,6 +7,8 @@
 #include "tests/gui/AppFixture.h"
 
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QStatusBar>
 
 class TestMainWindow : public QObject
@@ -70,8 +72,27 @@ private slots:
         f.app->FormDadosGerais->show();
         QCOMPARE(f.app->FormDadosGerais->headerMunicipio(), QStringLiteral("Recife"));
 
+        const QString counts =
+            QStringLiteral("select (select count(*) from Cadastro) || (select count(*) from PlanoAmostral) || "
+                           "(select count(*) from DefinicaoQuart) || (select count(*) from Necessidades) || "
+                           "(select count(*) from Consolidado) || (select count(*) from TotaisDoConsolidado) || "
+                           "(select count(*) from Indices) || (select count(*) from PercentuaisCriadouros) || "
+                           "(select count(*) from Kavel)");
+        const QString question = QStringLiteral("Apagar todos os dados do levantamento atual (cadastro, plano "
+                                                "amostral, bairros, necessidades e resultados)?");
+        // "Não" keeps everything
+        Dialogs::answerNext(false);
         clickCaption(main, QStringLiteral("Limpar BD"));
-        QVERIFY(Dialogs::shown().isEmpty()); // asks nothing, says nothing
+        QCOMPARE(Dialogs::shown().size(), 1);
+        QCOMPARE(Dialogs::shown().last().text, question);
+        QCOMPARE(f.sql(counts), QStringLiteral("122121211"));
+        QCOMPARE(main->municipalityLabel(), QStringLiteral("Recife - PE"));
+        QCOMPARE(f.app->DataModule1->ADOTablePlanoAmostral->recordCount(), 2);
+
+        Dialogs::clearShown();
+        Dialogs::answerNext(true);
+        clickCaption(main, QStringLiteral("Limpar BD"));
+        QCOMPARE(Dialogs::shown().size(), 1); // the question only, then no message
         QCOMPARE(main->municipalityLabel(), QString());
         QCOMPARE(
             f.sql(QStringLiteral("select (select count(*) from Cadastro) || (select count(*) from PlanoAmostral) || "
@@ -86,13 +107,70 @@ private slots:
         QCOMPARE(f.app->FormDadosGerais->headerMunicipio(), QString());
         QCOMPARE(f.app->DataModule1->ADOTablePlanoAmostral->recordCount(), 0);
 
-        // again on an empty database: nothing changes, nothing is shown
+        // again on an empty database: nothing changes, nothing is shown but the question
+        Dialogs::clearShown();
+        Dialogs::answerNext(true);
         clickCaption(main, QStringLiteral("Limpar BD"));
-        QVERIFY(Dialogs::shown().isEmpty());
+        QCOMPARE(Dialogs::shown().size(), 1);
+        QCOMPARE(f.sql(counts), QStringLiteral("000000000"));
         // and "Entrar" now leads to the registration
         f.app->FormDadosGerais->close();
         clickCaption(main, QStringLiteral("Entrar"));
         QVERIFY(f.app->FormCadastro->isVisible());
+    }
+
+    void clearDatabaseIsAllOrNothing()
+    {
+        // the engine refuses the last table: every table stays as it was
+        AppFixture f(QStringLiteral(
+            "insert into Cadastro values (2611606, 'Recife', 'PE', 500000, 'Jan/2026', '2026');"
+            "insert into PlanoAmostral (CodigoMunicipio, Estrato) values (2611606, 1), (2611606, 2);"
+            "insert into DefinicaoQuart (Estrato, Item, Bairro) values (1, 1, 'Boa Viagem');"
+            "insert into Consolidado (Estrato) values (1), (2); insert into Kavel (Municipio) values ('Recife');"
+            "create trigger refuse before delete on Kavel begin select raise(abort, 'Kavel recusou'); end;"));
+        TFormPrincipal *main = f.app->FormPrincipal;
+        main->show();
+        Dialogs::answerNext(true);
+        clickCaption(main, QStringLiteral("Limpar BD"));
+        QCOMPARE(Dialogs::shown().last().kind, QStringLiteral("error"));
+        QVERIFY2(Dialogs::shown().last().text.contains(QStringLiteral("Kavel recusou")),
+                 qPrintable(Dialogs::shown().last().text));
+        QCOMPARE(f.sql(QStringLiteral("select (select count(*) from Cadastro) || (select count(*) from PlanoAmostral) "
+                                      "|| (select count(*) from DefinicaoQuart) || (select count(*) from Consolidado) "
+                                      "|| (select count(*) from Kavel)")),
+                 QStringLiteral("12121"));
+        // the windows show the stored rows again
+        QCOMPARE(main->municipalityLabel(), QStringLiteral("Recife - PE"));
+        QCOMPARE(f.app->DataModule1->ADOTablePlanoAmostral->recordCount(), 2);
+        QCOMPARE(f.app->DataModule1->ADOTableConsolidado->recordCount(), 2);
+        QCOMPARE(f.app->DataModule1->ADOTableDefQuart->recordCount(), 1);
+    }
+
+    void realClearQuestionDefaultsToNo()
+    {
+        AppFixture f(QStringLiteral("insert into Cadastro values (2611606, 'Recife', 'PE', 500000, 'Jan/2026', "
+                                    "'2026');"));
+        TFormPrincipal *main = f.app->FormPrincipal;
+        main->show();
+        Dialogs::setScripted(false);
+        QString text;
+        bool noIsDefault = false;
+        TestSupport::whenModal([&](QWidget *w) {
+            auto *box = qobject_cast<QMessageBox *>(w);
+            if (!box)
+                return false;
+            text = box->text();
+            noIsDefault = static_cast<QAbstractButton *>(box->defaultButton()) == box->button(QMessageBox::No);
+            QTest::keyClick(box, Qt::Key_Return); // Enter takes the default
+            return true;
+        });
+        clickCaption(main, QStringLiteral("Limpar BD"));
+        Dialogs::setScripted(true);
+        QCOMPARE(text, QStringLiteral("Apagar todos os dados do levantamento atual (cadastro, plano amostral, "
+                                      "bairros, necessidades e resultados)?"));
+        QVERIFY(noIsDefault);
+        QCOMPARE(f.sql(QStringLiteral("select count(*) from Cadastro")), QStringLiteral("1"));
+        QCOMPARE(main->municipalityLabel(), QStringLiteral("Recife - PE"));
     }
 
     void creditsNameRolesOnly()

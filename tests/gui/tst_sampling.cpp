@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
@@ -157,6 +158,129 @@ private slots:
         QVERIFY2(report.contains(QStringLiteral("Recife")) && report.contains(QStringLiteral("Jan/2026")),
                  qPrintable(report));
         QVERIFY(report.contains(QStringLiteral("4,54545")) || report.contains(QStringLiteral("4.54545")));
+    }
+
+    // Stratum 1 planned through the page with the seed 99999 (start 4), then results typed.
+    static void planStratumWithResults(AppFixture &f)
+    {
+        TFormDadosGerais *work = f.app->FormDadosGerais;
+        // every new draw takes another seed
+        work->planPage()->setSeedSource([seed = 99999u]() mutable { return seed++; });
+        work->show();
+        QVERIFY(QTest::qWaitForWindowExposed(work));
+        clickCaption(work, QStringLiteral("Novo Estrato"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("10000"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("100"));
+        Dialogs::answerNext(QStringLiteral("1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(text(work, QStringLiteral("Quarteirão inicial :")), QStringLiteral("4"));
+        f.sql(QStringLiteral("update Consolidado set ImoveisInspecionados = 400"));
+        Dialogs::clearShown();
+    }
+
+    static QString planAndResults(const AppFixture &f)
+    {
+        return f.sql(QStringLiteral(
+            "select Estrato, EstimativaDeImoveisPorQuart, QuartQueComporaoAmostra, IntervaloDeQuart, QuartInicial "
+            "from PlanoAmostral; select * from Consolidado; select * from Indices; select * from Necessidades"));
+    }
+
+    void buttonsLeaveTheBlockPlanAlone_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Novo Estrato") << "Novo Estrato";
+        QTest::newRow("Relatório") << "Relatório";
+        QTest::newRow("a move") << "Último estrato";
+        QTest::newRow("Excluir") << "Excluir";
+    }
+
+    void buttonsLeaveTheBlockPlanAlone()
+    {
+        QFETCH(QString, button);
+        AppFixture f(registration);
+        planStratumWithResults(f);
+        TFormDadosGerais *work = f.app->FormDadosGerais;
+        const QString before = planAndResults(f);
+        QWidget *blocks = findByCaption(work, QStringLiteral("Número de quarteirões no estrato :"));
+        typeInto(work, QStringLiteral("Número de quarteirões no estrato :"), QStringLiteral("120"));
+        // a click on a button leaves the focus in the box: no block plan runs
+        clickCaption(work, button);
+        QCOMPARE(QApplication::focusWidget() == blocks, button != QLatin1String("Novo Estrato"));
+        for (const Dialogs::Shown &shown : Dialogs::shown())
+            QVERIFY2(shown.text == QLatin1String("Deseja gravar o registro ?")
+                         || shown.text == QLatin1String("Deletar este registro?") || shown.kind == "choose",
+                     qPrintable(shown.text));
+        QCOMPARE(planAndResults(f), before);
+        if (button == QLatin1String("Novo Estrato"))
+            QCOMPARE(text(work, QStringLiteral("Estrato :")), QStringLiteral("2"));
+    }
+
+    void tabbingThroughUnchangedBlocksKeepsThePlan()
+    {
+        AppFixture f(registration);
+        planStratumWithResults(f);
+        TFormDadosGerais *work = f.app->FormDadosGerais;
+        const QString before = planAndResults(f);
+        QWidget *blocks = findByCaption(work, QStringLiteral("Número de quarteirões no estrato :"));
+        // through both boxes without a change: nothing is asked, nothing changes
+        findByCaption(work, QStringLiteral("Número de imóveis no estrato :"))->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), blocks);
+        QTest::keyClick(blocks, Qt::Key_Tab);
+        QVERIFY2(Dialogs::shown().isEmpty(), qPrintable(Dialogs::shown().value(0).text));
+        QCOMPARE(planAndResults(f), before);
+        QCOMPARE(text(work, QStringLiteral("Quarteirão inicial :")), QStringLiteral("4"));
+
+        // a changed count asks first; "Não" keeps everything and shows the stored count again
+        typeInto(work, QStringLiteral("Número de quarteirões no estrato :"), QStringLiteral("120"));
+        Dialogs::answerNext(false);
+        QTest::keyClick(blocks, Qt::Key_Tab);
+        QCOMPARE(Dialogs::shown().size(), 1);
+        QCOMPARE(Dialogs::shown().last().text,
+                 QStringLiteral("Os resultados digitados em Consolidado serão apagados. Deseja continuar?"));
+        QCOMPARE(text(work, QStringLiteral("Número de quarteirões no estrato :")), QStringLiteral("100"));
+        QCOMPARE(planAndResults(f), before);
+
+        // "Sim" plans the stratum anew
+        typeInto(work, QStringLiteral("Número de quarteirões no estrato :"), QStringLiteral("120"));
+        Dialogs::answerNext(true);
+        Dialogs::answerNext(QStringLiteral("2"));
+        QTest::keyClick(blocks, Qt::Key_Tab);
+        QCOMPARE(f.sql(QStringLiteral("select NumeroDeQuarteiroesNoEstrato, EstimativaDeImoveisPorQuart from "
+                                      "PlanoAmostral; select quote(ImoveisInspecionados) from Consolidado")),
+                 QStringLiteral("120|84.0\nNULL"));
+    }
+
+    void realNeighbourhoodQuestion()
+    {
+        AppFixture f(registration);
+        TFormDadosGerais *work = f.app->FormDadosGerais;
+        work->show();
+        QVERIFY(QTest::qWaitForWindowExposed(work));
+        clickCaption(work, QStringLiteral("Novo Estrato"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("3000"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("77"));
+        Dialogs::setScripted(false);
+        QString title;
+        QString label;
+        TestSupport::whenModal([&](QWidget *w) {
+            auto *input = qobject_cast<QInputDialog *>(w);
+            if (!input)
+                return false;
+            title = input->windowTitle();
+            label = input->labelText();
+            QTest::keyClicks(input->findChild<QLineEdit *>(), QStringLiteral("4"));
+            QTest::keyClick(input->findChild<QLineEdit *>(), Qt::Key_Return);
+            return true;
+        });
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        Dialogs::setScripted(true);
+        QCOMPARE(title, QStringLiteral("Obrigatório"));
+        QCOMPARE(label, QStringLiteral("Informe o número de bairros a serem computados neste estrato"));
+        QCOMPARE(work->findChild<WorkingValues *>()->BairrosAnunciados, QStringLiteral("4"));
+        QCOMPARE(f.sql(QStringLiteral("select Estrato, ImoveisProgramados from Consolidado")), QStringLiteral("1|231"));
     }
 
     void strataMovesEnableEachOther()

@@ -1,15 +1,16 @@
 #pragma once
 
 #include "common/DataSet.h"
-#include "common/Dialogs.h"
 #include "municipal/data/TDataModule1.h"
 #include "municipal/sampling/WorkingValues.h"
+#include "tests/support/ScriptedQuestions.h"
 #include "tests/support/TestSupport.h"
 
 #include <memory>
 
 // A registered municipality's database with its data module and the work
-// window's working values; dialogs answered by the test.
+// window's working values; the algorithms' questions answered by the test,
+// with no window.
 struct SamplingFixture
 {
     explicit SamplingFixture(const QString &setupSql = QString())
@@ -17,8 +18,6 @@ struct SamplingFixture
         folder.initMunicipalDatabase();
         sql(QStringLiteral("insert into Cadastro values (2611606, 'Recife', 'PE', 520000, 'Jan/2026', '2026');")
             + setupSql);
-        Dialogs::setScripted(true);
-        Dialogs::clearShown();
         dm = std::make_unique<TDataModule1>();
         values = std::make_unique<WorkingValues>(*dm->ADOTablePlanoAmostral);
     }
@@ -26,7 +25,6 @@ struct SamplingFixture
     {
         values.reset();
         dm.reset();
-        Dialogs::clearShown();
     }
     QString sql(const QString &statement) const
     {
@@ -37,11 +35,12 @@ struct SamplingFixture
     // The last message, error or question shown.
     QString lastShown() const
     {
-        const auto shown = Dialogs::shown();
+        const auto shown = questions.shown();
         return shown.isEmpty() ? QString() : shown.last().text;
     }
 
     TestSupport::WorkFolder folder;
     std::unique_ptr<TDataModule1> dm;
     std::unique_ptr<WorkingValues> values;
+    ScriptedQuestions questions;
 };

@@ -1,3 +1,4 @@
+#include "common/Dialogs.h"
 #include "common/report/ReportEngine.h"
 #include "municipal/reports/Report2.h"
 #include "municipal/reports/Report5.h"
@@ -21,6 +22,7 @@ QStringList pdfPages(ReportEngine &engine, const QString &report, const QString 
     engine.setParam(QStringLiteral("Municipio"), QStringLiteral("Recife"));
     engine.setParam(QStringLiteral("UF"), QStringLiteral("PE"));
     engine.setParam(QStringLiteral("Periodo"), QStringLiteral("Jan/2026"));
+    Dialogs::setScripted(true);
     Dialogs::answerNext(ReportEngine::outputName(ReportEngine::Output::PdfFile));
     Dialogs::answerNext(pdf);
     engine.executeReport(report);

@@ -1,3 +1,4 @@
+#include "common/Dialogs.h"
 #include "common/report/ReportEngine.h"
 #include "municipal/reports/Report1.h"
 #include "tests/municipal/SamplingFixture.h"
@@ -30,6 +31,8 @@ private slots:
         engine.setParam(QStringLiteral("UF"), QStringLiteral("PE"));
         engine.setParam(QStringLiteral("Periodo"), QStringLiteral("Jan/2026"));
         const QString pdf = f.folder.file(QStringLiteral("plano.pdf"));
+        Dialogs::setScripted(true);
+        Dialogs::clearShown();
         Dialogs::answerNext(ReportEngine::outputName(ReportEngine::Output::PdfFile));
         Dialogs::answerNext(pdf);
         engine.executeReport(QStringLiteral("Report1"));

@@ -19,12 +19,12 @@ class TestSamplePlan : public QObject
     static void typeStratum(SamplingFixture &f, const QString &dwellings, const QString &blocks, quint32 seedValue,
                             const QString &neighbourhoods = QStringLiteral("3"))
     {
-        SamplePlan::newStratum(*f.dm, *f.values, nullptr);
+        SamplePlan::newStratum(*f.dm, *f.values, f.questions);
         f.plan().setText(QStringLiteral("NumeroDeImoveisNoEstrato"), dwellings);
         SamplePlan::sampleSize(f.plan());
         f.plan().setText(QStringLiteral("NumeroDeQuarteiroesNoEstrato"), blocks);
-        Dialogs::answerNext(neighbourhoods);
-        SamplePlan::blockPlan(*f.dm, *f.values, seed(seedValue), nullptr);
+        f.questions.answerNext(neighbourhoods);
+        SamplePlan::blockPlan(*f.dm, *f.values, seed(seedValue), f.questions);
     }
 
 private slots:
@@ -48,7 +48,7 @@ private slots:
     {
         QFETCH(QString, dwellings);
         SamplingFixture f;
-        SamplePlan::newStratum(*f.dm, *f.values, nullptr);
+        SamplePlan::newStratum(*f.dm, *f.values, f.questions);
         f.plan().setText(QStringLiteral("NumeroDeImoveisNoEstrato"), dwellings);
         SamplePlan::sampleSize(f.plan());
         QTEST(f.plan().asText(QStringLiteral("TamanhoDaAmostra")), "size");
@@ -100,8 +100,8 @@ private slots:
         QCOMPARE(f.values->BairrosAnunciados, QStringLiteral("3"));
         QCOMPARE(f.values->BairrosCalculados, QStringLiteral("0"));
         QCOMPARE(f.values->QuartBairrosCalculados, QStringLiteral("0"));
-        QCOMPARE(Dialogs::shown().last().title, QStringLiteral("Obrigatório"));
-        QCOMPARE(Dialogs::shown().last().text,
+        QCOMPARE(f.questions.shown().last().title, QStringLiteral("Obrigatório"));
+        QCOMPARE(f.questions.shown().last().text,
                  QStringLiteral("Informe o número de bairros a serem computados neste estrato"));
     }
 
@@ -114,8 +114,8 @@ private slots:
             SamplingFixture f(
                 QStringLiteral("insert into PlanoAmostral (CodigoMunicipio, Estrato, NumeroDeImoveisNoEstrato, "
                                "TamanhoDaAmostra, NumeroDeQuarteiroesNoEstrato) values (2611606, 1, 100, 431, 10)"));
-            Dialogs::answerNext(QStringLiteral("1"));
-            SamplePlan::blockPlan(*f.dm, *f.values, seed(s), nullptr);
+            f.questions.answerNext(QStringLiteral("1"));
+            SamplePlan::blockPlan(*f.dm, *f.values, seed(s), f.questions);
             QCOMPARE(f.plan().asText(QStringLiteral("IntervaloDeQuart")), local(QStringLiteral("0.11628")));
             QCOMPARE(f.sql(QStringLiteral("select QuartInicial from PlanoAmostral")), QStringLiteral("1"));
         }
@@ -146,17 +146,17 @@ private slots:
         SamplingFixture f;
         typeStratum(f, QStringLiteral("10000"), QStringLiteral("100"), 1);
         f.sql(QStringLiteral("update Consolidado set ImoveisInspecionados = 400"));
-        SamplePlan::newStratum(*f.dm, *f.values, nullptr);
+        SamplePlan::newStratum(*f.dm, *f.values, f.questions);
         f.plan().setText(QStringLiteral("NumeroDeImoveisNoEstrato"), dwellings);
         f.plan().setText(QStringLiteral("NumeroDeQuarteiroesNoEstrato"), blocks);
         try {
-            SamplePlan::blockPlan(*f.dm, *f.values, seed(1), nullptr);
+            SamplePlan::blockPlan(*f.dm, *f.values, seed(1), f.questions);
             QFAIL("the step went through");
         } catch (const StepError &e) {
             QCOMPARE(e.message(), message);
         }
         QVERIFY(f.plan().isEditing());
-        QCOMPARE(Dialogs::shown().size(), 1); // the question was not asked again
+        QCOMPARE(f.questions.shown().size(), 1); // the question was not asked again
         // what was stored before stays
         QCOMPARE(f.sql(QStringLiteral("select count(*) from PlanoAmostral")), QStringLiteral("1"));
         QCOMPARE(f.sql(QStringLiteral("select ImoveisInspecionados from Consolidado")), QStringLiteral("400"));
@@ -175,11 +175,16 @@ private slots:
         f.dm->ADOQueryIndices->setStatement(QStringLiteral("Select * from Indices where IIPaeg>=1 and IIPaeg<=3.9"));
         f.dm->ADOQueryIndices->open();
 
-        // confirming an old stratum's blocks again
+        // an old stratum's blocks changed and confirmed, the loss of the typed results accepted
         f.plan().first();
         f.plan().next();
-        Dialogs::answerNext(QStringLiteral("2"));
-        SamplePlan::blockPlan(*f.dm, *f.values, seed(1), nullptr);
+        f.plan().edit();
+        f.plan().setText(QStringLiteral("NumeroDeQuarteiroesNoEstrato"), QStringLiteral("78"));
+        f.questions.answerNext(true);
+        f.questions.answerNext(QStringLiteral("2"));
+        SamplePlan::blockPlan(*f.dm, *f.values, seed(1), f.questions);
+        QCOMPARE(f.questions.shown().at(f.questions.shown().size() - 2).text,
+                 QStringLiteral("Os resultados digitados em Consolidado serão apagados. Deseja continuar?"));
 
         QCOMPARE(f.plan().asInteger(QStringLiteral("Estrato")), 2); // still on the stratum confirmed
         QCOMPARE(f.sql(QStringLiteral("select * from Necessidades")), QStringLiteral("|3.0|1088.0||||||||||||"));
@@ -193,15 +198,99 @@ private slots:
         QCOMPARE(f.dm->ADOQueryIndices->recordCount(), 0);
     }
 
+    void unchangedBlocksPlanNothing()
+    {
+        SamplingFixture f;
+        typeStratum(f, QStringLiteral("10000"), QStringLiteral("100"), 1);
+        f.sql(QStringLiteral("update Consolidado set ImoveisInspecionados = 400"));
+        const QString before = f.sql(QStringLiteral("select * from PlanoAmostral"));
+        const int asked = f.questions.shown().size();
+        // the blocks confirmed again, unchanged: no question, no new start, the results stay
+        SamplePlan::blockPlan(*f.dm, *f.values, seed(2), f.questions);
+        QCOMPARE(f.questions.shown().size(), asked);
+        QCOMPARE(f.sql(QStringLiteral("select * from PlanoAmostral")), before);
+        QCOMPARE(f.sql(QStringLiteral("select ImoveisInspecionados from Consolidado")), QStringLiteral("400"));
+        // changed, the user declines losing the results: the stored count comes back, nothing else changes
+        f.plan().edit();
+        f.plan().setText(QStringLiteral("NumeroDeQuarteiroesNoEstrato"), QStringLiteral("120"));
+        f.questions.answerNext(false);
+        SamplePlan::blockPlan(*f.dm, *f.values, seed(2), f.questions);
+        QCOMPARE(f.questions.shown().size(), asked + 1);
+        QCOMPARE(f.questions.shown().last().text,
+                 QStringLiteral("Os resultados digitados em Consolidado serão apagados. Deseja continuar?"));
+        QCOMPARE(f.plan().asText(QStringLiteral("NumeroDeQuarteiroesNoEstrato")), QStringLiteral("100"));
+        QCOMPARE(f.sql(QStringLiteral("select * from PlanoAmostral")), before);
+        QCOMPARE(f.sql(QStringLiteral("select ImoveisInspecionados from Consolidado")), QStringLiteral("400"));
+        // a stored count that no plan was computed from is planned, and without results nothing is asked
+        f.plan().post();
+        f.sql(QStringLiteral("update Consolidado set ImoveisInspecionados = null"));
+        f.dm->ADOTableConsolidado->refresh();
+        f.sql(QStringLiteral("update PlanoAmostral set NumeroDeQuarteiroesNoEstrato = 123"));
+        f.plan().refresh();
+        f.questions.answerNext(QStringLiteral("2"));
+        SamplePlan::blockPlan(*f.dm, *f.values, seed(2), f.questions);
+        QCOMPARE(f.questions.shown().last().title, QStringLiteral("Obrigatório"));
+        QCOMPARE(f.sql(QStringLiteral("select NumeroDeQuarteiroesNoEstrato, EstimativaDeImoveisPorQuart from "
+                                      "PlanoAmostral")),
+                 QStringLiteral("123|82.0"));
+    }
+
+    void failedRebuildLeavesEverythingAsBefore()
+    {
+        // stratum 1 planned, results typed; the engine then refuses new Indices rows
+        SamplingFixture f;
+        typeStratum(f, QStringLiteral("10000"), QStringLiteral("100"), 1);
+        f.sql(QStringLiteral("update Consolidado set ImoveisInspecionados = 400; update Necessidades set "
+                             "HorasDeTrabalho = 8; update Indices set IIPaeg = 2.5;"
+                             "create trigger refuse before insert on Indices begin select raise(abort, 'Indices "
+                             "recusou'); end;"));
+        f.dm->ADOTableConsolidado->refresh();
+        const QString tables = QStringLiteral("select * from PlanoAmostral; select * from Necessidades; select * from "
+                                              "Consolidado; select * from Indices");
+        const QString before = f.sql(tables);
+        for (const char *dwellings : {"3000", "12000"}) {
+            // a new stratum, and stratum 1 with new blocks
+            if (QByteArray(dwellings) == "3000")
+                SamplePlan::newStratum(*f.dm, *f.values, f.questions);
+            else {
+                f.plan().first();
+                f.plan().edit();
+            }
+            f.plan().setText(QStringLiteral("NumeroDeImoveisNoEstrato"), QString::fromLatin1(dwellings));
+            SamplePlan::sampleSize(f.plan());
+            f.plan().setText(QStringLiteral("NumeroDeQuarteiroesNoEstrato"), QStringLiteral("77"));
+            const DataSet::State state = f.plan().state();
+            f.questions.answerNext(true);
+            f.questions.answerNext(QStringLiteral("2"));
+            try {
+                SamplePlan::blockPlan(*f.dm, *f.values, seed(1), f.questions);
+                QFAIL("the step went through");
+            } catch (const StepError &e) {
+                QVERIFY2(e.message().contains(QStringLiteral("Indices recusou")), qPrintable(e.message()));
+            }
+            QCOMPARE(f.sql(tables), before);
+            // the row stays in edit with what the step computed, as before the step stored it
+            QCOMPARE(f.plan().state(), state);
+            QCOMPARE(f.plan().asText(QStringLiteral("NumeroDeImoveisNoEstrato")), QString::fromLatin1(dwellings));
+            QCOMPARE(f.plan().asText(QStringLiteral("NumeroDeQuarteiroesNoEstrato")), QStringLiteral("77"));
+            QVERIFY(!f.plan().asText(QStringLiteral("QuartInicial")).isEmpty());
+            QCOMPARE(f.dm->ADOTableConsolidado->recordCount(), 1);
+            QCOMPARE(f.dm->ADOTableConsolidado->asText(QStringLiteral("ImoveisInspecionados")), QStringLiteral("400"));
+            QCOMPARE(f.dm->ADOTableNecessidades->asText(QStringLiteral("HorasDeTrabalho")), QStringLiteral("8"));
+            QCOMPARE(f.dm->ADOQueryIndices->recordCount(), 1);
+            f.plan().cancel();
+        }
+    }
+
     void cancelledQuestionStillCompletes()
     {
         SamplingFixture f;
-        SamplePlan::newStratum(*f.dm, *f.values, nullptr);
+        SamplePlan::newStratum(*f.dm, *f.values, f.questions);
         f.plan().setText(QStringLiteral("NumeroDeImoveisNoEstrato"), QStringLiteral("3000"));
         SamplePlan::sampleSize(f.plan());
         f.plan().setText(QStringLiteral("NumeroDeQuarteiroesNoEstrato"), QStringLiteral("77"));
-        Dialogs::answerNext(QVariant()); // cancelled
-        SamplePlan::blockPlan(*f.dm, *f.values, seed(1), nullptr);
+        f.questions.answerNext(QVariant()); // cancelled
+        SamplePlan::blockPlan(*f.dm, *f.values, seed(1), f.questions);
         QCOMPARE(f.values->BairrosAnunciados, QString());
         QCOMPARE(f.sql(QStringLiteral("select Estrato, ImoveisProgramados from Consolidado")), QStringLiteral("1|231"));
     }
@@ -209,11 +298,11 @@ private slots:
     void emptyBlocksBoxSkipsThePlanOnly()
     {
         SamplingFixture f;
-        SamplePlan::newStratum(*f.dm, *f.values, nullptr);
+        SamplePlan::newStratum(*f.dm, *f.values, f.questions);
         f.plan().setText(QStringLiteral("NumeroDeImoveisNoEstrato"), QStringLiteral("3000"));
         SamplePlan::sampleSize(f.plan());
-        Dialogs::answerNext(QStringLiteral("1"));
-        SamplePlan::blockPlan(*f.dm, *f.values, seed(1), nullptr);
+        f.questions.answerNext(QStringLiteral("1"));
+        SamplePlan::blockPlan(*f.dm, *f.values, seed(1), f.questions);
         QCOMPARE(
             f.sql(QStringLiteral("select quote(NumeroDeQuarteiroesNoEstrato), quote(QuartInicial), TamanhoDaAmostra "
                                  "from PlanoAmostral")),
@@ -226,7 +315,7 @@ private slots:
         SamplingFixture f;
         QCOMPARE(f.plan().recordCount(), 0);
         for (int i = 0; i < 3; ++i) {
-            SamplePlan::newStratum(*f.dm, *f.values, nullptr);
+            SamplePlan::newStratum(*f.dm, *f.values, f.questions);
             f.plan().setText(QStringLiteral("NumeroDeImoveisNoEstrato"), QStringLiteral("1000"));
         }
         f.plan().first();
@@ -234,10 +323,10 @@ private slots:
             f.sql(QStringLiteral("select group_concat(Estrato) from PlanoAmostral where CodigoMunicipio = 2611606")),
             QStringLiteral("1,2,3"));
         f.plan().next();
-        Dialogs::answerNext(true);
-        SamplePlan::deleteStratum(*f.dm, nullptr);
-        QCOMPARE(Dialogs::shown().last().text, QStringLiteral("Deletar este registro?"));
-        SamplePlan::newStratum(*f.dm, *f.values, nullptr);
+        f.questions.answerNext(true);
+        SamplePlan::deleteStratum(*f.dm, f.questions);
+        QCOMPARE(f.questions.shown().last().text, QStringLiteral("Deletar este registro?"));
+        SamplePlan::newStratum(*f.dm, *f.values, f.questions);
         QCOMPARE(f.plan().asInteger(QStringLiteral("Estrato")), 4);
         QCOMPARE(f.values->QuartBairrosCalculados, QString());
         // the new stratum carries its number, so it is kept; an edited one asks to be saved
@@ -245,15 +334,15 @@ private slots:
         QCOMPARE(f.sql(QStringLiteral("select group_concat(Estrato) from PlanoAmostral")), QStringLiteral("1,3,4"));
         f.plan().edit();
         f.plan().setText(QStringLiteral("NumeroDeImoveisNoEstrato"), QStringLiteral("2000"));
-        Dialogs::answerNext(true);
-        SamplePlan::newStratum(*f.dm, *f.values, nullptr);
-        QCOMPARE(Dialogs::shown().last().title, QStringLiteral("Atenção!"));
-        QCOMPARE(Dialogs::shown().last().text, QStringLiteral("Deseja gravar o registro ?"));
+        f.questions.answerNext(true);
+        SamplePlan::newStratum(*f.dm, *f.values, f.questions);
+        QCOMPARE(f.questions.shown().last().title, QStringLiteral("Atenção!"));
+        QCOMPARE(f.questions.shown().last().text, QStringLiteral("Deseja gravar o registro ?"));
         QCOMPARE(f.sql(QStringLiteral("select NumeroDeImoveisNoEstrato from PlanoAmostral where Estrato = 1")),
                  QStringLiteral("2000"));
         // declining deletion keeps the stratum
-        Dialogs::answerNext(false);
-        SamplePlan::deleteStratum(*f.dm, nullptr);
+        f.questions.answerNext(false);
+        SamplePlan::deleteStratum(*f.dm, f.questions);
         QCOMPARE(f.plan().recordCount(), 4);
         QCOMPARE(f.plan().state(), DataSet::State::Insert); // stratum 5, not saved yet
         QCOMPARE(f.sql(QStringLiteral("select count(*) from PlanoAmostral")), QStringLiteral("3"));

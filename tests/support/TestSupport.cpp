@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <QProcess>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 #include <QWidget>
 
 namespace TestSupport {
@@ -138,6 +140,20 @@ QString foreign(const QString &number)
 {
     return QString(number).replace(QLatin1Char('.'),
                                    decimalPoint() == QLatin1String(",") ? QStringLiteral(".") : QStringLiteral(","));
+}
+
+void whenModal(const std::function<bool(QWidget *)> &act)
+{
+    auto *timer = new QTimer;
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, tries, act] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if ((modal && modal->isVisible() && act(modal)) || ++*tries > 500) {
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start(10);
 }
 
 } // namespace TestSupport

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
+
 class QWidget;
 
 namespace TestSupport {
@@ -38,6 +40,12 @@ QString pdfText(const QString &pdfFile);
 QWidget *findByCaption(QWidget *root, const QString &caption);
 // Every control below `root` that takes typing or clicks and carries no accessible name.
 QStringList unnamedControls(QWidget *root);
+
+// Drives a real modal dialog the way a user does: from the event loop of the
+// dialog that is about to open, `act` is offered the active modal window
+// until it returns true (it took that window as its own). Gives up after a
+// few seconds.
+void whenModal(const std::function<bool(QWidget *)> &act);
 
 // The user's decimal separator.
 QString decimalPoint();
