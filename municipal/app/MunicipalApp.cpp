@@ -9,6 +9,8 @@
 #include "municipal/app/TFormPrincipal.h"
 #include "municipal/data/TDataModule1.h"
 #include "municipal/reports/Report1.h"
+#include "municipal/reports/Report3.h"
+#include "municipal/reports/Report4.h"
 #include "municipal/sampling/TFormVisualizarBairros.h"
 
 MunicipalApp::MunicipalApp()
@@ -23,6 +25,10 @@ MunicipalApp::MunicipalApp()
         {QStringLiteral("Opções de saída"), QStringLiteral("Status do relatório"), QStringLiteral("Visualização")});
     RvSystem1->addReport(QStringLiteral("Report1"),
                          [this] { return std::make_unique<Report1>(*DataModule1->ADOTablePlanoAmostral); });
+    RvSystem1->addReport(QStringLiteral("Report3"),
+                         [this] { return std::make_unique<Report3>(*DataModule1->ADOTableConsolidado); });
+    RvSystem1->addReport(QStringLiteral("Report4"),
+                         [this] { return std::make_unique<Report4>(*DataModule1->ADOQueryIndices); });
     FormCadastro = new TFormCadastro(*DataModule1);
     FormDadosGerais = new TFormDadosGerais(*DataModule1, *RvSystem1);
     FormVisualizarBairros = new TFormVisualizarBairros(*DataModule1);
