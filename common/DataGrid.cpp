@@ -71,14 +71,18 @@ void DataGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint h
         return;
     }
     // Enter goes on to the next cell like Tab.
-    if (hint == QAbstractItemDelegate::SubmitModelCache)
+    if (std::exchange(m_enterInEditor, false) && hint == QAbstractItemDelegate::SubmitModelCache)
         hint = QAbstractItemDelegate::EditNextItem;
     QTableView::closeEditor(editor, hint);
 }
 
 void DataGrid::keyPressEvent(QKeyEvent *event)
 {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && state() != EditingState) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    // Enter in a cell editor reaches the grid before the editor is closed.
+    if (enter && state() == EditingState)
+        m_enterInEditor = true;
+    if (enter && state() != EditingState) {
         const QModelIndex next = moveCursor(MoveNext, event->modifiers());
         if (next.isValid()) {
             setCurrentIndex(next);

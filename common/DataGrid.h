@@ -31,4 +31,5 @@ private:
     DataSetModel *m_model;
     QString m_refusal; // the message of a value refused by the last commit
     bool m_reporting = false;
+    bool m_enterInEditor = false; // the editor closing now was left with Enter
 };
