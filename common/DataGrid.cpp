@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMetaProperty>
 
 DataGrid::DataGrid(QWidget *parent) : QTableView(parent), m_model(new DataSetModel(this))
 {
@@ -43,6 +44,10 @@ bool DataGrid::submitEditor()
     QWidget *editor = QApplication::focusWidget();
     if (state() != EditingState || !editor || !viewport()->isAncestorOf(editor))
         return true;
+    // A text refused a moment ago, when the click on the button took the
+    // focus from its cell, is not reported twice.
+    if (editor == m_refusedEditor && editedValue(editor) == m_refusedValue)
+        return false;
     commitData(editor);
     const bool refused = !m_refusal.isEmpty();
     closeEditor(editor, QAbstractItemDelegate::NoHint);
@@ -64,16 +69,24 @@ void DataGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint h
     if (!m_refusal.isEmpty()) {
         // The typed text stays in its editor, to be corrected or cancelled with Esc.
         const QString message = std::exchange(m_refusal, QString());
+        m_refusedEditor = editor;
+        m_refusedValue = editedValue(editor);
         m_reporting = true;
         Dialogs::error(this, message);
         m_reporting = false;
         editor->setFocus();
         return;
     }
+    m_refusedEditor = nullptr;
     // Enter goes on to the next cell like Tab.
     if (std::exchange(m_enterInEditor, false) && hint == QAbstractItemDelegate::SubmitModelCache)
         hint = QAbstractItemDelegate::EditNextItem;
     QTableView::closeEditor(editor, hint);
+}
+
+QVariant DataGrid::editedValue(QWidget *editor)
+{
+    return editor->metaObject()->userProperty().read(editor);
 }
 
 void DataGrid::keyPressEvent(QKeyEvent *event)

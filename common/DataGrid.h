@@ -2,6 +2,7 @@
 
 #include "common/DataSetModel.h"
 
+#include <QPointer>
 #include <QTableView>
 
 // A grid over a data set whose selected row is the data set's current row.
@@ -27,9 +28,12 @@ protected:
 
 private:
     void followDataSet();
+    static QVariant editedValue(QWidget *editor);
 
     DataSetModel *m_model;
     QString m_refusal; // the message of a value refused by the last commit
     bool m_reporting = false;
+    QPointer<QWidget> m_refusedEditor; // the editor of the last refused value, and that value
+    QVariant m_refusedValue;
     bool m_enterInEditor = false; // the editor closing now was left with Enter
 };

@@ -9,6 +9,7 @@
 #include "municipal/results/IndicesPage.h"
 #include "tests/gui/AppFixture.h"
 
+#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -97,6 +98,11 @@ void TestConsolidado::typedCountsGiveTheIndices()
           "Ae. alb.", "Frequência numérica de  criadouros de Ae. aegypti em todos os estratos"})
         QVERIFY2(groups.contains(QString::fromUtf8(g)) || findByCaption(entry, QString::fromUtf8(g)), g);
 
+    // Qt's own checks of both grid models while the user types and calculates.
+    QAbstractItemModelTester entryModel(grid->model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QAbstractItemModelTester indicesModel(m_work->indicesPage()->DBGrid2()->model(),
+                                          QAbstractItemModelTester::FailureReportingMode::Fatal);
+
     // Stratum 1 from "Insp.": 200 inspected, 3 TB and 2 others, containers A1 1, B 3, E 2.
     grid->setFocus();
     grid->setCurrentIndex(grid->model()->index(0, 2));
@@ -165,6 +171,15 @@ void TestConsolidado::refusedCountIsReported()
              QStringLiteral("'2,5' não é um valor válido para o campo 'ImoveisInspecionados'."));
     QCOMPARE(grid->currentIndex().column(), 2);
     auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QVERIFY(editor);
+    QCOMPARE(editor->text(), QStringLiteral("2,5"));
+    // "Cálculo" with the refused text still in its cell: nothing computed, and
+    // the message is not shown twice for one click.
+    Dialogs::clearShown();
+    clickCaption(m_work->entryPage(), QStringLiteral("Cálculo"));
+    QCOMPARE(Dialogs::shown().size(), 1);
+    QCOMPARE(f->sql(QStringLiteral("select count(*) from TotaisDoConsolidado")), QStringLiteral("0"));
+    editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
     QVERIFY(editor);
     QCOMPARE(editor->text(), QStringLiteral("2,5"));
     editor->selectAll();

@@ -14,6 +14,7 @@ class TestReport34 : public QObject
 
 private slots:
     void consolidadoContinuesOnNewPages();
+    void indicesContinueOnNewPages();
     void indicesListTheFilteredStrata_data();
     void indicesListTheFilteredStrata();
 
@@ -89,6 +90,44 @@ void TestReport34::consolidadoContinuesOnNewPages()
     QVERIFY(!all.contains(QStringLiteral("999")));
     QVERIFY(!all.contains(QStringLiteral("888")));
     QVERIFY(!all.contains(QStringLiteral("OK")));
+}
+
+void TestReport34::indicesContinueOnNewPages()
+{
+    QString rows;
+    for (int e = 1; e <= 45; ++e)
+        rows += QStringLiteral("insert into Indices (Estrato, ImoveisProgramados, ImoveisInspecionados, IIPaeg) "
+                               "values (%1, %2, %3, %4);")
+                    .arg(e)
+                    .arg(500 + e)
+                    .arg(400 + e)
+                    .arg(e % 10);
+    ResultsFixture f(rows);
+    const QStringList pages = print(f, QStringLiteral("Report4"));
+    QVERIFY2(pages.size() >= 2, "forty-five strata do not fit on one landscape page");
+    static const QRegularExpression header(QStringLiteral(
+        R"(Kavel\s+-\s+Pelvane[\s\S]*Nubrel[\s\S]*Recife\s+PE\s+Jan/2026\s+Índices\s+Imóveis\s+Ae.aegypti \(%\)[\s\S]*)"
+        R"(Estrato\s+Prog.\s+Insp.\s+TB\s+Outros\s+TB\s+Outros\s+%\s+de\s+Perda\s+aeg.\s+alb.\s+aeg.\s+alb.\s+A1\s+A2\s+B\s+C\s+D1\s+D2\s+E\n)"));
+    static const QRegularExpression footer(QStringLiteral(R"(Kavel\s+-\s+Pelvane\s+(\d+)\s*$)"));
+    static const QRegularExpression line(QStringLiteral(R"(^ *(\d+) +(\d+) +(\d+) +(\d+) *$)"),
+                                         QRegularExpression::MultilineOption);
+    QList<int> strataSeen;
+    for (int p = 0; p < pages.size(); ++p) {
+        QVERIFY2(header.match(pages[p]).hasMatch(), qPrintable(pages[p].left(800)));
+        const QRegularExpressionMatch m = footer.match(pages[p].trimmed());
+        QVERIFY2(m.hasMatch(), qPrintable(pages[p].right(200)));
+        QCOMPARE(m.captured(1).toInt(), p + 1);
+        for (const QRegularExpressionMatch &row : line.globalMatch(pages[p])) {
+            const int e = row.captured(1).toInt();
+            QCOMPARE(row.captured(2).toInt(), 500 + e);
+            QCOMPARE(row.captured(3).toInt(), 400 + e);
+            strataSeen << e;
+        }
+    }
+    QList<int> all;
+    for (int e = 1; e <= 45; ++e)
+        all << e;
+    QCOMPARE(strataSeen, all);
 }
 
 void TestReport34::indicesListTheFilteredStrata_data()
