@@ -7,6 +7,7 @@
 #include "municipal/results/ConsolidadoDelegate.h"
 #include "municipal/results/EntradaDeDadosPage.h"
 #include "municipal/results/IndicesPage.h"
+#include "municipal/sampling/TFormVisualizarBairros.h"
 #include "tests/gui/AppFixture.h"
 
 #include <QAbstractItemModelTester>
@@ -91,8 +92,24 @@ void TestConsolidado::typedCountsGiveTheIndices()
     QCOMPARE(headings, QStringList({"Estrato", "Prog.", "Insp.", "TB", "Outros", "Total", "TB", "Outros", "Total", "A1",
                                     "A2", "B", "C", "D1", "D2", "E", "Total", "Critica", "Total"}));
     QStringList groups;
-    for (QLabel *label : entry->findChildren<QLabel *>())
+    for (QLabel *label : entry->findChildren<QLabel *>()) {
         groups << label->text();
+        // "Ae. aegypti" stands over its three columns.
+        if (label->text() == QLatin1String("Ae. aegypti")) {
+            const QRect first = grid->visualRect(grid->model()->index(0, 3));
+            const QRect last = grid->visualRect(grid->model()->index(0, 5));
+            const QPoint left = grid->viewport()->mapTo(entry, first.topLeft());
+            const QPoint right = grid->viewport()->mapTo(entry, last.topRight());
+            const QRect span(label->mapTo(entry, QPoint(0, 0)), label->size());
+            QVERIFY2(qAbs(span.left() - left.x()) <= 1 && qAbs(span.right() - right.x()) <= 1,
+                     qPrintable(QStringLiteral("%1..%2 over %3..%4")
+                                    .arg(span.left())
+                                    .arg(span.right())
+                                    .arg(left.x())
+                                    .arg(right.x())));
+            QVERIFY(span.bottom() < left.y());
+        }
+    }
     for (const char *g :
          {"Imóveis", "Ae. aegypti", "Ae. albopictus", "Tipos de recipientes para Ae. aegypti", "A", "D", "Recipientes",
           "Ae. alb.", "Frequência numérica de  criadouros de Ae. aegypti em todos os estratos"})
@@ -246,6 +263,8 @@ void TestConsolidado::laterButtonsWaitToBeConnected()
 {
     auto f = open();
     QVERIFY(f);
+    clickCaption(m_work->entryPage(), QStringLiteral("Visualizar Bairros"));
+    QVERIFY(f->app->FormVisualizarBairros->isVisible());
     IndicesPage *page = m_work->indicesPage();
     auto *inner = qobject_cast<QTabWidget *>(page->parentWidget()->parentWidget());
     inner->setCurrentWidget(page);
