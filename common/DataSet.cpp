@@ -178,6 +178,10 @@ void DataSet::reload()
 void DataSet::readFields()
 {
     m_fields.clear();
+    // The writing statements name the columns: prepared again for the new ones.
+    m_insertQuery.reset();
+    m_updateQuery.reset();
+    m_deleteQuery.reset();
     if (!m_table.isEmpty()) {
         QSqlQuery info(m_db);
         if (!info.exec(QStringLiteral("PRAGMA table_info(%1)").arg(Database::quoted(m_table))))
@@ -270,10 +274,11 @@ void DataSet::removeRow(int row)
     emit rowRemoved(row);
 }
 
-QSqlQuery &DataSet::prepared(QSqlQuery &query, const QString &sql)
+std::unique_ptr<QSqlQuery> DataSet::prepared(const QString &sql) const
 {
-    if (query.lastQuery() != sql && !query.prepare(sql))
-        throw StepError(query.lastError().text());
+    auto query = std::make_unique<QSqlQuery>(m_db);
+    if (!query->prepare(sql))
+        throw StepError(query->lastError().text());
     return query;
 }
 
@@ -660,24 +665,26 @@ void DataSet::append()
 void DataSet::writeRow()
 {
     Row &row = m_rows[m_current];
-    QStringList columns;
-    for (const FieldDef &def : std::as_const(m_fields))
-        columns << Database::quoted(def.name);
     const bool inserting = m_state == State::Insert;
     std::unique_ptr<QSqlQuery> &slot = inserting ? m_insertQuery : m_updateQuery;
-    if (!slot)
-        slot = std::make_unique<QSqlQuery>(m_db);
-    if (inserting) {
-        const QString marks =
-            QStringList(QVector<QString>(m_fields.size(), QStringLiteral("?"))).join(QLatin1String(", "));
-        prepared(*slot, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                            .arg(Database::quoted(m_table), columns.join(QLatin1String(", ")), marks));
-    } else {
-        QStringList sets;
-        for (const QString &c : std::as_const(columns))
-            sets << c + QStringLiteral(" = ?");
-        prepared(*slot, QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
-                            .arg(Database::quoted(m_table), sets.join(QLatin1String(", "))));
+    if (!slot) {
+        QStringList columns;
+        for (const FieldDef &def : std::as_const(m_fields))
+            columns << Database::quoted(def.name);
+        QString sql;
+        if (inserting) {
+            const QString marks =
+                QStringList(QVector<QString>(m_fields.size(), QStringLiteral("?"))).join(QLatin1String(", "));
+            sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                      .arg(Database::quoted(m_table), columns.join(QLatin1String(", ")), marks);
+        } else {
+            QStringList sets;
+            for (const QString &c : std::as_const(columns))
+                sets << c + QStringLiteral(" = ?");
+            sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                      .arg(Database::quoted(m_table), sets.join(QLatin1String(", ")));
+        }
+        slot = prepared(sql);
     }
     QSqlQuery &query = *slot;
     for (int i = 0; i < row.values.size(); ++i)
@@ -767,9 +774,8 @@ void DataSet::remove()
         m_modified = false;
     }
     if (!m_deleteQuery)
-        m_deleteQuery = std::make_unique<QSqlQuery>(m_db);
-    QSqlQuery &query =
-        prepared(*m_deleteQuery, QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(Database::quoted(m_table)));
+        m_deleteQuery = prepared(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(Database::quoted(m_table)));
+    QSqlQuery &query = *m_deleteQuery;
     query.bindValue(0, m_rows[m_current].rowid);
     if (!query.exec())
         throw StepError(query.lastError().text());

@@ -156,7 +156,7 @@ private:
     QString selectSql(QVector<QVariant> &bindings) const;
     void replaceRows(QVector<Row> rows);
     void removeRow(int row);
-    QSqlQuery &prepared(QSqlQuery &query, const QString &sql);
+    std::unique_ptr<QSqlQuery> prepared(const QString &sql) const;
 
     QSqlDatabase m_db;
     QString m_table;
@@ -178,7 +178,7 @@ private:
     QString m_linkField;
     QVector<DataSet *> m_details;
     QVector<QPair<QPointer<QObject>, std::function<void()>>> m_editors;
-    // The writing statements, prepared once per column list and reused by every post.
+    // The writing statements, prepared when the columns are read and reused by every post.
     std::unique_ptr<QSqlQuery> m_insertQuery;
     std::unique_ptr<QSqlQuery> m_updateQuery;
     std::unique_ptr<QSqlQuery> m_deleteQuery;
