@@ -70,7 +70,9 @@ EntradaDeDadosPage::EntradaDeDadosPage(TDataModule1 &dm, ReportEngine &reports,
     palette.setColor(QPalette::Base, ConsolidadoDelegate::gridColour());
     m_grid->setPalette(palette);
     m_grid->horizontalHeader()->setDefaultSectionSize(52);
-    m_grid->setColumnWidth(17, 110);
+    m_grid->setWordWrap(false);
+    m_grid->setColumnWidth(17, 170); // the verdict, with its leading blanks
+    m_grid->setColumnWidth(18, 90);
     layout->addWidget(new GroupHeadings(m_grid, groups, this));
     layout->addWidget(m_grid, 1);
     layout->addSpacing(6);

@@ -72,7 +72,7 @@ IndicesPage::IndicesPage(TDataModule1 &dm, ReportEngine &reports, std::function<
     m_grid->setAccessibleName(QStringLiteral("Índices"));
     m_grid->bind(dm.DataSourceIndices, columns);
     m_grid->horizontalHeader()->setDefaultSectionSize(52);
-    m_grid->setColumnWidth(7, 70);
+    m_grid->setColumnWidth(7, 80);
     auto *gridLayout = new QVBoxLayout;
     gridLayout->setSpacing(0);
     gridLayout->addWidget(new GroupHeadings(m_grid, groups, this));
