@@ -139,7 +139,7 @@ void DataSet::close()
     if (!isActive())
         return;
     checkBrowseMode();
-    m_rows.clear();
+    replaceRows({});
     m_current = -1;
     m_bof = m_eof = true;
     m_state = State::Inactive;
@@ -178,6 +178,10 @@ void DataSet::reload()
 void DataSet::readFields()
 {
     m_fields.clear();
+    // The writing statements name the columns: prepared again for the new ones.
+    m_insertQuery.reset();
+    m_updateQuery.reset();
+    m_deleteQuery.reset();
     if (!m_table.isEmpty()) {
         QSqlQuery info(m_db);
         if (!info.exec(QStringLiteral("PRAGMA table_info(%1)").arg(Database::quoted(m_table))))
@@ -249,11 +253,33 @@ void DataSet::load()
             row.values.append(normalised(m_fields[i].type, query.value(i + offset)));
         rows.append(std::move(row));
     }
-    m_rows = std::move(rows);
+    replaceRows(std::move(rows));
     m_current = m_rows.isEmpty() ? -1 : 0;
     m_bof = true;
     m_eof = m_rows.isEmpty();
     m_modified = false;
+}
+
+void DataSet::replaceRows(QVector<Row> rows)
+{
+    emit rowsAboutToBeReread();
+    m_rows = std::move(rows);
+    emit rowsReread();
+}
+
+void DataSet::removeRow(int row)
+{
+    emit rowAboutToBeRemoved(row);
+    m_rows.removeAt(row);
+    emit rowRemoved(row);
+}
+
+std::unique_ptr<QSqlQuery> DataSet::prepared(const QString &sql) const
+{
+    auto query = std::make_unique<QSqlQuery>(m_db);
+    if (!query->prepare(sql))
+        throw StepError(query->lastError().text());
+    return query;
 }
 
 void DataSet::requireActive() const
@@ -624,7 +650,9 @@ void DataSet::startNewRow(int position)
         row.values[fieldIndex(m_linkField)] =
             m_master->m_current >= 0 ? m_master->value(m_master->fieldIndex(m_masterField)) : QVariant();
     position = std::clamp(position, 0, int(m_rows.size()));
+    emit rowAboutToBeInserted(position);
     m_rows.insert(position, row);
+    emit rowInserted(position);
     m_current = position;
     m_bof = m_eof = false;
     m_modified = false;
@@ -647,29 +675,35 @@ void DataSet::append()
 void DataSet::writeRow()
 {
     Row &row = m_rows[m_current];
-    QSqlQuery query(m_db);
-    QStringList columns;
-    for (const FieldDef &def : std::as_const(m_fields))
-        columns << Database::quoted(def.name);
-    if (m_state == State::Insert) {
-        const QString marks =
-            QStringList(QVector<QString>(m_fields.size(), QStringLiteral("?"))).join(QLatin1String(", "));
-        query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                          .arg(Database::quoted(m_table), columns.join(QLatin1String(", ")), marks));
-    } else {
-        QStringList sets;
-        for (const QString &c : std::as_const(columns))
-            sets << c + QStringLiteral(" = ?");
-        query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
-                          .arg(Database::quoted(m_table), sets.join(QLatin1String(", "))));
+    const bool inserting = m_state == State::Insert;
+    std::unique_ptr<QSqlQuery> &slot = inserting ? m_insertQuery : m_updateQuery;
+    if (!slot) {
+        QStringList columns;
+        for (const FieldDef &def : std::as_const(m_fields))
+            columns << Database::quoted(def.name);
+        QString sql;
+        if (inserting) {
+            const QString marks =
+                QStringList(QVector<QString>(m_fields.size(), QStringLiteral("?"))).join(QLatin1String(", "));
+            sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                      .arg(Database::quoted(m_table), columns.join(QLatin1String(", ")), marks);
+        } else {
+            QStringList sets;
+            for (const QString &c : std::as_const(columns))
+                sets << c + QStringLiteral(" = ?");
+            sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                      .arg(Database::quoted(m_table), sets.join(QLatin1String(", ")));
+        }
+        slot = prepared(sql);
     }
-    for (const QVariant &v : std::as_const(row.values))
-        query.addBindValue(v);
-    if (m_state == State::Edit)
-        query.addBindValue(row.rowid);
+    QSqlQuery &query = *slot;
+    for (int i = 0; i < row.values.size(); ++i)
+        query.bindValue(i, row.values[i]);
+    if (!inserting)
+        query.bindValue(int(row.values.size()), row.rowid);
     if (!query.exec())
         throw StepError(query.lastError().text());
-    if (m_state == State::Insert)
+    if (inserting)
         row.rowid = query.lastInsertId().toLongLong();
 }
 
@@ -697,7 +731,7 @@ void DataSet::cancel()
     if (!isEditing())
         return;
     if (m_state == State::Insert) {
-        m_rows.removeAt(m_current);
+        removeRow(m_current);
         m_current = std::min(m_current, int(m_rows.size()) - 1);
         m_state = State::Browse;
         m_modified = false;
@@ -749,12 +783,13 @@ void DataSet::remove()
         m_state = State::Browse;
         m_modified = false;
     }
-    QSqlQuery query(m_db);
-    query.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(Database::quoted(m_table)));
-    query.addBindValue(m_rows[m_current].rowid);
+    if (!m_deleteQuery)
+        m_deleteQuery = prepared(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(Database::quoted(m_table)));
+    QSqlQuery &query = *m_deleteQuery;
+    query.bindValue(0, m_rows[m_current].rowid);
     if (!query.exec())
         throw StepError(query.lastError().text());
-    m_rows.removeAt(m_current);
+    removeRow(m_current);
     m_current = std::min(m_current, int(m_rows.size()) - 1);
     m_bof = m_current <= 0;
     m_eof = m_rows.isEmpty();

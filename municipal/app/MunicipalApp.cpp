@@ -10,7 +10,10 @@
 #include "municipal/data/TDataModule1.h"
 #include "municipal/reports/Report1.h"
 #include "municipal/reports/Report2.h"
+#include "municipal/reports/Report3.h"
+#include "municipal/reports/Report4.h"
 #include "municipal/reports/Report5.h"
+#include "municipal/results/IndicesPage.h"
 #include "municipal/results/TFormEstatistica.h"
 #include "municipal/sampling/TFormVisualizarBairros.h"
 
@@ -28,6 +31,10 @@ MunicipalApp::MunicipalApp()
                          [this] { return std::make_unique<Report1>(*DataModule1->ADOTablePlanoAmostral); });
     RvSystem1->addReport(QStringLiteral("Report2"),
                          [this] { return std::make_unique<Report2>(*DataModule1->ADOTableNecessidades); });
+    RvSystem1->addReport(QStringLiteral("Report3"),
+                         [this] { return std::make_unique<Report3>(*DataModule1->ADOTableConsolidado); });
+    RvSystem1->addReport(QStringLiteral("Report4"),
+                         [this] { return std::make_unique<Report4>(*DataModule1->ADOQueryIndices); });
     RvSystem1->addReport(QStringLiteral("Report5"), [] { return std::make_unique<Report5>(); });
     FormCadastro = new TFormCadastro(*DataModule1);
     FormDadosGerais = new TFormDadosGerais(*DataModule1, *RvSystem1);
@@ -50,6 +57,10 @@ MunicipalApp::MunicipalApp()
             &TFormCadastro::showForEditing);
     connect(FormDadosGerais, &TFormDadosGerais::helpRequested, FormAjuda, &QWidget::show);
     connect(FormDadosGerais, &TFormDadosGerais::neighbourhoodViewRequested, FormVisualizarBairros, &QWidget::show);
+    IndicesPage *indices = FormDadosGerais->indicesPage();
+    Dialogs::connectStep(indices, &IndicesPage::statisticsRequested, FormEstatistica,
+                         &TFormEstatistica::showStatistics);
+    indices->setStatisticsEnabled(true);
 }
 
 MunicipalApp::~MunicipalApp()

@@ -4,6 +4,8 @@
 #include "common/Dialogs.h"
 #include "municipal/data/TDataModule1.h"
 #include "municipal/needs/NecessidadesPage.h"
+#include "municipal/results/EntradaDeDadosPage.h"
+#include "municipal/results/IndicesPage.h"
 #include "municipal/sampling/DefinicaoQuartPage.h"
 #include "municipal/sampling/PlanoAmostralPage.h"
 #include "municipal/sampling/WorkingValues.h"
@@ -59,11 +61,12 @@ TFormDadosGerais::TFormDadosGerais(TDataModule1 &dm, ReportEngine &reports, QWid
     m_parameters = new QTabWidget(tabs);
     m_parameters->setDocumentMode(true);
     tabs->addTab(m_parameters, QStringLiteral("Cálculo de parâmetros"));
-    m_planPage = new PlanoAmostralPage(dm, *m_values, reports, [this] {
+    const auto reportHeader = [this] {
         return ReportParams{{QStringLiteral("Municipio"), headerMunicipio()},
                             {QStringLiteral("UF"), headerUF()},
                             {QStringLiteral("Periodo"), headerPeriodo()}};
-    });
+    };
+    m_planPage = new PlanoAmostralPage(dm, *m_values, reports, reportHeader);
     m_parameters->addTab(m_planPage, QStringLiteral("Plano amostral"));
     m_blocksPage = new DefinicaoQuartPage(dm, *m_values, [this] {
         return BlockListPrinting::Header{headerMunicipio(), headerUF()};
@@ -71,15 +74,17 @@ TFormDadosGerais::TFormDadosGerais(TDataModule1 &dm, ReportEngine &reports, QWid
     m_parameters->addTab(m_blocksPage, QStringLiteral("Definição de quarteirões"));
     connect(m_blocksPage, &DefinicaoQuartPage::neighbourhoodViewRequested, this,
             &TFormDadosGerais::neighbourhoodViewRequested);
-    m_needsPage = new NecessidadesPage(dm, reports, [this] {
-        return ReportParams{{QStringLiteral("Municipio"), headerMunicipio()},
-                            {QStringLiteral("UF"), headerUF()},
-                            {QStringLiteral("Periodo"), headerPeriodo()}};
-    });
+    m_needsPage = new NecessidadesPage(dm, reports, reportHeader);
     tabs->addTab(m_needsPage, QStringLiteral("Planejamento de necessidades"));
     auto *consolidated = new QTabWidget(tabs);
     consolidated->setDocumentMode(true);
     tabs->addTab(consolidated, QStringLiteral("Consolidado"));
+    m_entryPage = new EntradaDeDadosPage(dm, reports, reportHeader);
+    consolidated->addTab(m_entryPage, QStringLiteral("Entrada de dados"));
+    m_indicesPage = new IndicesPage(dm, reports, reportHeader);
+    consolidated->addTab(m_indicesPage, QStringLiteral("Índices"));
+    connect(m_entryPage, &EntradaDeDadosPage::neighbourhoodViewRequested, this,
+            &TFormDadosGerais::neighbourhoodViewRequested);
     layout->addWidget(tabs, 1);
 
     DataSet *cadastro = dm.ADOTableCadastro;

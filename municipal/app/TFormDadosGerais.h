@@ -4,6 +4,8 @@
 
 class DefinicaoQuartPage;
 class NecessidadesPage;
+class EntradaDeDadosPage;
+class IndicesPage;
 class PlanoAmostralPage;
 class QLabel;
 class ReportEngine;
@@ -29,6 +31,8 @@ public:
     PlanoAmostralPage *planPage() const { return m_planPage; }
     DefinicaoQuartPage *blocksPage() const { return m_blocksPage; }
     NecessidadesPage *needsPage() const { return m_needsPage; }
+    EntradaDeDadosPage *entryPage() const { return m_entryPage; }
+    IndicesPage *indicesPage() const { return m_indicesPage; }
 
 signals:
     void editRegistrationRequested();
@@ -47,4 +51,6 @@ private:
     PlanoAmostralPage *m_planPage;
     DefinicaoQuartPage *m_blocksPage;
     NecessidadesPage *m_needsPage;
+    EntradaDeDadosPage *m_entryPage;
+    IndicesPage *m_indicesPage;
 };
