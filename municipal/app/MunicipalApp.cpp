@@ -9,6 +9,7 @@
 #include "municipal/app/TFormPrincipal.h"
 #include "municipal/data/TDataModule1.h"
 #include "municipal/reports/Report1.h"
+#include "municipal/results/TFormGraficos.h"
 #include "municipal/sampling/TFormVisualizarBairros.h"
 
 MunicipalApp::MunicipalApp()
@@ -28,6 +29,7 @@ MunicipalApp::MunicipalApp()
     FormVisualizarBairros = new TFormVisualizarBairros(*DataModule1);
     Creditos = new TCreditos(FormPrincipal);
     FormAjuda = new TFormAjuda;
+    FormGraficos = new TFormGraficos(*DataModule1, *RvSystem1);
 
     connect(FormPrincipal, &TFormPrincipal::enterRequested, this, &MunicipalApp::BtnEntrarClick);
     connect(FormPrincipal, &TFormPrincipal::creditsRequested, this,
@@ -43,6 +45,7 @@ MunicipalApp::MunicipalApp()
 
 MunicipalApp::~MunicipalApp()
 {
+    delete FormGraficos;
     delete FormAjuda;
     delete FormVisualizarBairros;
     delete FormDadosGerais;

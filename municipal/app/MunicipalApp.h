@@ -10,6 +10,7 @@ class TDataModule1;
 class TFormAjuda;
 class TFormCadastro;
 class TFormDadosGerais;
+class TFormGraficos;
 class TFormPrincipal;
 class TFormVisualizarBairros;
 
@@ -32,6 +33,7 @@ public:
     TCreditos *Creditos;
     TFormAjuda *FormAjuda;
     ReportEngine *RvSystem1;
+    TFormGraficos *FormGraficos;
 
 private:
     void BtnEntrarClick();
