@@ -5,12 +5,15 @@
 #include "common/Dialogs.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
 
 DataGrid::DataGrid(QWidget *parent) : QTableView(parent), m_model(new DataSetModel(this))
 {
     setModel(m_model);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setTabKeyNavigation(true);
     // One row at a time: the corner's "select all" has nothing to do.
     setCornerButtonEnabled(false);
     for (QAbstractButton *corner : findChildren<QAbstractButton *>())
@@ -33,6 +36,58 @@ void DataGrid::bind(DataSource *source, const QVector<DataSetModel::Column> &col
     };
     connect(source, &DataSource::dataSetChanged, this, attach);
     attach();
+}
+
+bool DataGrid::submitEditor()
+{
+    QWidget *editor = QApplication::focusWidget();
+    if (state() != EditingState || !editor || !viewport()->isAncestorOf(editor))
+        return true;
+    commitData(editor);
+    const bool refused = !m_refusal.isEmpty();
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+    return !refused;
+}
+
+void DataGrid::commitData(QWidget *editor)
+{
+    QTableView::commitData(editor);
+    const QString refusal = m_model->takeRefusal();
+    if (!refusal.isEmpty())
+        m_refusal = refusal;
+}
+
+void DataGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    if (m_reporting)
+        return; // the message box took the focus; the editor stays open
+    if (!m_refusal.isEmpty()) {
+        // The typed text stays in its editor, to be corrected or cancelled with Esc.
+        const QString message = std::exchange(m_refusal, QString());
+        m_reporting = true;
+        Dialogs::error(this, message);
+        m_reporting = false;
+        editor->setFocus();
+        return;
+    }
+    // Enter goes on to the next cell like Tab.
+    if (hint == QAbstractItemDelegate::SubmitModelCache)
+        hint = QAbstractItemDelegate::EditNextItem;
+    QTableView::closeEditor(editor, hint);
+}
+
+void DataGrid::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && state() != EditingState) {
+        const QModelIndex next = moveCursor(MoveNext, event->modifiers());
+        if (next.isValid()) {
+            setCurrentIndex(next);
+            edit(next);
+        }
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 void DataGrid::followDataSet()

@@ -139,7 +139,7 @@ void DataSet::close()
     if (!isActive())
         return;
     checkBrowseMode();
-    m_rows.clear();
+    replaceRows({});
     m_current = -1;
     m_bof = m_eof = true;
     m_state = State::Inactive;
@@ -249,11 +249,32 @@ void DataSet::load()
             row.values.append(normalised(m_fields[i].type, query.value(i + offset)));
         rows.append(std::move(row));
     }
-    m_rows = std::move(rows);
+    replaceRows(std::move(rows));
     m_current = m_rows.isEmpty() ? -1 : 0;
     m_bof = true;
     m_eof = m_rows.isEmpty();
     m_modified = false;
+}
+
+void DataSet::replaceRows(QVector<Row> rows)
+{
+    emit rowsAboutToBeReread();
+    m_rows = std::move(rows);
+    emit rowsReread();
+}
+
+void DataSet::removeRow(int row)
+{
+    emit rowAboutToBeRemoved(row);
+    m_rows.removeAt(row);
+    emit rowRemoved(row);
+}
+
+QSqlQuery &DataSet::prepared(QSqlQuery &query, const QString &sql)
+{
+    if (query.lastQuery() != sql && !query.prepare(sql))
+        throw StepError(query.lastError().text());
+    return query;
 }
 
 void DataSet::requireActive() const
@@ -614,7 +635,9 @@ void DataSet::startNewRow(int position)
         row.values[fieldIndex(m_linkField)] =
             m_master->m_current >= 0 ? m_master->value(m_master->fieldIndex(m_masterField)) : QVariant();
     position = std::clamp(position, 0, int(m_rows.size()));
+    emit rowAboutToBeInserted(position);
     m_rows.insert(position, row);
+    emit rowInserted(position);
     m_current = position;
     m_bof = m_eof = false;
     m_modified = false;
@@ -637,29 +660,33 @@ void DataSet::append()
 void DataSet::writeRow()
 {
     Row &row = m_rows[m_current];
-    QSqlQuery query(m_db);
     QStringList columns;
     for (const FieldDef &def : std::as_const(m_fields))
         columns << Database::quoted(def.name);
-    if (m_state == State::Insert) {
+    const bool inserting = m_state == State::Insert;
+    std::unique_ptr<QSqlQuery> &slot = inserting ? m_insertQuery : m_updateQuery;
+    if (!slot)
+        slot = std::make_unique<QSqlQuery>(m_db);
+    if (inserting) {
         const QString marks =
             QStringList(QVector<QString>(m_fields.size(), QStringLiteral("?"))).join(QLatin1String(", "));
-        query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                          .arg(Database::quoted(m_table), columns.join(QLatin1String(", ")), marks));
+        prepared(*slot, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                            .arg(Database::quoted(m_table), columns.join(QLatin1String(", ")), marks));
     } else {
         QStringList sets;
         for (const QString &c : std::as_const(columns))
             sets << c + QStringLiteral(" = ?");
-        query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
-                          .arg(Database::quoted(m_table), sets.join(QLatin1String(", "))));
+        prepared(*slot, QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                            .arg(Database::quoted(m_table), sets.join(QLatin1String(", "))));
     }
-    for (const QVariant &v : std::as_const(row.values))
-        query.addBindValue(v);
-    if (m_state == State::Edit)
-        query.addBindValue(row.rowid);
+    QSqlQuery &query = *slot;
+    for (int i = 0; i < row.values.size(); ++i)
+        query.bindValue(i, row.values[i]);
+    if (!inserting)
+        query.bindValue(int(row.values.size()), row.rowid);
     if (!query.exec())
         throw StepError(query.lastError().text());
-    if (m_state == State::Insert)
+    if (inserting)
         row.rowid = query.lastInsertId().toLongLong();
 }
 
@@ -687,7 +714,7 @@ void DataSet::cancel()
     if (!isEditing())
         return;
     if (m_state == State::Insert) {
-        m_rows.removeAt(m_current);
+        removeRow(m_current);
         m_current = std::min(m_current, int(m_rows.size()) - 1);
         m_state = State::Browse;
         m_modified = false;
@@ -739,12 +766,14 @@ void DataSet::remove()
         m_state = State::Browse;
         m_modified = false;
     }
-    QSqlQuery query(m_db);
-    query.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(Database::quoted(m_table)));
-    query.addBindValue(m_rows[m_current].rowid);
+    if (!m_deleteQuery)
+        m_deleteQuery = std::make_unique<QSqlQuery>(m_db);
+    QSqlQuery &query =
+        prepared(*m_deleteQuery, QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(Database::quoted(m_table)));
+    query.bindValue(0, m_rows[m_current].rowid);
     if (!query.exec())
         throw StepError(query.lastError().text());
-    m_rows.removeAt(m_current);
+    removeRow(m_current);
     m_current = std::min(m_current, int(m_rows.size()) - 1);
     m_bof = m_current <= 0;
     m_eof = m_rows.isEmpty();

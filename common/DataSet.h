@@ -3,11 +3,13 @@
 #include <QObject>
 #include <QPointer>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QVariant>
 #include <QVector>
 
 #include <functional>
+#include <memory>
 
 enum class FieldType { Integer, Float, Text, Memo };
 
@@ -123,6 +125,14 @@ signals:
     void recordChanged(); // another row became current, or its values were restored
     void fieldChanged(int field);
     void stateChanged();
+    // The same changes one at a time, announced before and after they happen,
+    // so that a model over the rows can tell its views exactly what changed.
+    void rowsAboutToBeReread();
+    void rowsReread();
+    void rowAboutToBeInserted(int row);
+    void rowInserted(int row);
+    void rowAboutToBeRemoved(int row);
+    void rowRemoved(int row);
 
 private:
     struct Row
@@ -144,6 +154,9 @@ private:
     void afterMove();
     QVariant converted(const FieldDef &def, const QString &text) const;
     QString selectSql(QVector<QVariant> &bindings) const;
+    void replaceRows(QVector<Row> rows);
+    void removeRow(int row);
+    QSqlQuery &prepared(QSqlQuery &query, const QString &sql);
 
     QSqlDatabase m_db;
     QString m_table;
@@ -165,4 +178,8 @@ private:
     QString m_linkField;
     QVector<DataSet *> m_details;
     QVector<QPair<QPointer<QObject>, std::function<void()>>> m_editors;
+    // The writing statements, prepared once per column list and reused by every post.
+    std::unique_ptr<QSqlQuery> m_insertQuery;
+    std::unique_ptr<QSqlQuery> m_updateQuery;
+    std::unique_ptr<QSqlQuery> m_deleteQuery;
 };

@@ -9,6 +9,10 @@
 #include "municipal/app/TFormPrincipal.h"
 #include "municipal/data/TDataModule1.h"
 #include "municipal/reports/Report1.h"
+#include "municipal/reports/Report3.h"
+#include "municipal/reports/Report4.h"
+#include "municipal/results/IndicesExport.h"
+#include "municipal/results/IndicesPage.h"
 #include "municipal/results/TFormGraficos.h"
 #include "municipal/sampling/TFormVisualizarBairros.h"
 
@@ -24,6 +28,10 @@ MunicipalApp::MunicipalApp()
         {QStringLiteral("Opções de saída"), QStringLiteral("Status do relatório"), QStringLiteral("Visualização")});
     RvSystem1->addReport(QStringLiteral("Report1"),
                          [this] { return std::make_unique<Report1>(*DataModule1->ADOTablePlanoAmostral); });
+    RvSystem1->addReport(QStringLiteral("Report3"),
+                         [this] { return std::make_unique<Report3>(*DataModule1->ADOTableConsolidado); });
+    RvSystem1->addReport(QStringLiteral("Report4"),
+                         [this] { return std::make_unique<Report4>(*DataModule1->ADOQueryIndices); });
     FormCadastro = new TFormCadastro(*DataModule1);
     FormDadosGerais = new TFormDadosGerais(*DataModule1, *RvSystem1);
     FormVisualizarBairros = new TFormVisualizarBairros(*DataModule1);
@@ -41,6 +49,18 @@ MunicipalApp::MunicipalApp()
             &TFormCadastro::showForEditing);
     connect(FormDadosGerais, &TFormDadosGerais::helpRequested, FormAjuda, &QWidget::show);
     connect(FormDadosGerais, &TFormDadosGerais::neighbourhoodViewRequested, FormVisualizarBairros, &QWidget::show);
+
+    // "Gráficos" shows the charts window beside the work window; "Excel" exports the listed strata.
+    IndicesPage *indices = FormDadosGerais->indicesPage();
+    connect(indices, &IndicesPage::chartsRequested, FormGraficos, [this] {
+        FormGraficos->show();
+        FormGraficos->raise();
+        FormGraficos->activateWindow();
+    });
+    indices->setChartsEnabled(true);
+    connect(indices, &IndicesPage::spreadsheetRequested, this,
+            [this] { Dialogs::runStep(FormDadosGerais, [this] { SpeedButton28Click(); }); });
+    indices->setSpreadsheetEnabled(true);
 }
 
 MunicipalApp::~MunicipalApp()
@@ -61,4 +81,11 @@ void MunicipalApp::BtnEntrarClick()
         FormDadosGerais->show();
     else
         FormCadastro->show();
+}
+
+void MunicipalApp::SpeedButton28Click()
+{
+    IndicesExport::run(
+        FormDadosGerais, *DataModule1->ADOQueryIndices,
+        {FormDadosGerais->headerMunicipio(), FormDadosGerais->headerUF(), FormDadosGerais->headerPeriodo()});
 }

@@ -37,4 +37,5 @@ public:
 
 private:
     void BtnEntrarClick();
+    void SpeedButton28Click();
 };

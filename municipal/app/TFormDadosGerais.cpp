@@ -2,6 +2,8 @@
 
 #include "common/DataSet.h"
 #include "municipal/data/TDataModule1.h"
+#include "municipal/results/EntradaDeDadosPage.h"
+#include "municipal/results/IndicesPage.h"
 #include "municipal/sampling/DefinicaoQuartPage.h"
 #include "municipal/sampling/PlanoAmostralPage.h"
 #include "municipal/sampling/WorkingValues.h"
@@ -75,6 +77,17 @@ TFormDadosGerais::TFormDadosGerais(TDataModule1 &dm, ReportEngine &reports, QWid
     auto *consolidated = new QTabWidget(tabs);
     consolidated->setDocumentMode(true);
     tabs->addTab(consolidated, QStringLiteral("Consolidado"));
+    const auto reportHeader = [this] {
+        return ReportParams{{QStringLiteral("Municipio"), headerMunicipio()},
+                            {QStringLiteral("UF"), headerUF()},
+                            {QStringLiteral("Periodo"), headerPeriodo()}};
+    };
+    m_entryPage = new EntradaDeDadosPage(dm, reports, reportHeader);
+    consolidated->addTab(m_entryPage, QStringLiteral("Entrada de dados"));
+    m_indicesPage = new IndicesPage(dm, reports, reportHeader);
+    consolidated->addTab(m_indicesPage, QStringLiteral("Índices"));
+    connect(m_entryPage, &EntradaDeDadosPage::neighbourhoodViewRequested, this,
+            &TFormDadosGerais::neighbourhoodViewRequested);
     layout->addWidget(tabs, 1);
 
     DataSet *cadastro = dm.ADOTableCadastro;

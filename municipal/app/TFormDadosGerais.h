@@ -3,6 +3,8 @@
 #include <QWidget>
 
 class DefinicaoQuartPage;
+class EntradaDeDadosPage;
+class IndicesPage;
 class PlanoAmostralPage;
 class QLabel;
 class ReportEngine;
@@ -27,6 +29,8 @@ public:
     QTabWidget *parametersPages() const { return m_parameters; }
     PlanoAmostralPage *planPage() const { return m_planPage; }
     DefinicaoQuartPage *blocksPage() const { return m_blocksPage; }
+    EntradaDeDadosPage *entryPage() const { return m_entryPage; }
+    IndicesPage *indicesPage() const { return m_indicesPage; }
 
 signals:
     void editRegistrationRequested();
@@ -44,4 +48,6 @@ private:
     WorkingValues *m_values;
     PlanoAmostralPage *m_planPage;
     DefinicaoQuartPage *m_blocksPage;
+    EntradaDeDadosPage *m_entryPage;
+    IndicesPage *m_indicesPage;
 };

@@ -1,25 +1,27 @@
 #include "municipal/results/ChartFilters.h"
 
 #include "common/DataSet.h"
+#include "municipal/results/RiskFilter.h"
 
 namespace ChartFilters {
 
 Filter filter(Choice choice)
 {
+    // The same classes as the IIP chooser of the page "Índices", whose items
+    // come in this order: low, medium, high, all.
+    const QString item = RiskFilter::items(RiskFilter::Index::IIP).at(int(choice));
+    const QString statement = RiskFilter::statement(RiskFilter::Index::IIP, item);
     switch (choice) {
     case Choice::LowRisk:
-        return {QStringLiteral("Select * from Indices where IIPaeg>=0 and IIPaeg<=0.9"),
-                QStringLiteral("Estratos com 0%=<IIP<=0.9%")};
+        return {statement, QStringLiteral("Estratos com 0%=<IIP<=0.9%")};
     case Choice::MediumRisk:
-        return {QStringLiteral("Select * from Indices where IIPaeg>=1 and IIPaeg<=3.9"),
-                QStringLiteral("Estratos com 1%=<IIP<=3.9%")};
+        return {statement, QStringLiteral("Estratos com 1%=<IIP<=3.9%")};
     case Choice::HighRisk:
-        return {QStringLiteral("Select * from Indices where IIPaeg>=4"), QStringLiteral("Estratos com IIP>=4%")};
+        return {statement, QStringLiteral("Estratos com IIP>=4%")};
     case Choice::AllStrata:
         break;
     }
-    return {QStringLiteral("Select * from Indices"),
-            QStringLiteral("Índice de infestação predial (IIP) em cada estrato do Município")};
+    return {statement, QStringLiteral("Índice de infestação predial (IIP) em cada estrato do Município")};
 }
 
 QString initialIipTitle()
