@@ -9,6 +9,7 @@
 #include "tests/support/TestSupport.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -133,8 +134,17 @@ private slots:
         m_ds->post();
         QCOMPARE(sqlite(m_folder->file(QStringLiteral("b.db")), QStringLiteral("select Nome from T where rowid = 3")),
                  QStringLiteral("z"));
-        // a text wider than the column is refused with a message
+        // a text wider than the column is refused: the model says why, the grid shows it
         QVERIFY(!m_grid->model()->setData(m_grid->model()->index(2, 0), QStringLiteral("onze letras"), Qt::EditRole));
+        QVERIFY(m_grid->dataModel()->takeRefusal().contains(QStringLiteral("'onze letras'")));
+        QCOMPARE(Dialogs::shown().size(), 0);
+        m_grid->setFocus();
+        m_grid->edit(m_grid->model()->index(2, 0));
+        auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, QStringLiteral("onze letras"));
+        QTest::keyClick(editor, Qt::Key_Tab);
         QCOMPARE(Dialogs::shown().size(), 1);
     }
 
