@@ -210,7 +210,7 @@ TFormGraficos::BarChart TFormGraficos::makeChart(const QString &title, const QSt
     chart->setTitle(title);
     QFont titleFont = chart->titleFont();
     titleFont.setBold(true);
-    titleFont.setPointSizeF(9);
+    titleFont.setPointSizeF(8);
     chart->setTitleFont(titleFont);
     chart->setBackgroundBrush(Qt::white);
     chart->setBackgroundRoundness(0);
