@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
+#include <algorithm>
 
 ReportCanvas::ReportCanvas(QPagedPaintDevice &device, std::function<void(int)> onPage)
     : m_device(device), m_onPage(std::move(onPage))
@@ -126,4 +127,19 @@ void ReportCanvas::frame(const QRectF &rectMm, qreal widthMm)
     m_painter.setPen(QPen(Qt::black, widthMm * m_scale));
     m_painter.setBrush(Qt::NoBrush);
     m_painter.drawRect(toDevice(rectMm));
+}
+
+void ReportCanvas::picture(const QRectF &rectMm, const QSizeF &size, const std::function<void(QPainter &)> &paint)
+{
+    if (size.isEmpty())
+        return;
+    const QRectF target = toDevice(rectMm);
+    const qreal scale = std::min(target.width() / size.width(), target.height() / size.height());
+    const QSizeF scaled = size * scale;
+    m_painter.save();
+    m_painter.translate(target.left() + (target.width() - scaled.width()) / 2,
+                        target.top() + (target.height() - scaled.height()) / 2);
+    m_painter.scale(scale, scale);
+    paint(m_painter);
+    m_painter.restore();
 }

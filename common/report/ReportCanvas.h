@@ -51,6 +51,9 @@ public:
     qreal lineHeight(const QFont &font);
     void line(qreal x1, qreal y1, qreal x2, qreal y2, qreal widthMm = 0.3);
     void frame(const QRectF &rectMm, qreal widthMm = 0.3);
+    // A picture of `size` (in its own units) scaled proportionally to fit
+    // `rectMm` and centred in it; `paint` draws it from its top-left corner.
+    void picture(const QRectF &rectMm, const QSizeF &size, const std::function<void(QPainter &)> &paint);
 
 private:
     QPointF toDevice(qreal x, qreal y) const;

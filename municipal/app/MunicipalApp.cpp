@@ -13,8 +13,10 @@
 #include "municipal/reports/Report3.h"
 #include "municipal/reports/Report4.h"
 #include "municipal/reports/Report5.h"
+#include "municipal/results/IndicesExport.h"
 #include "municipal/results/IndicesPage.h"
 #include "municipal/results/TFormEstatistica.h"
+#include "municipal/results/TFormGraficos.h"
 #include "municipal/sampling/TFormVisualizarBairros.h"
 
 MunicipalApp::MunicipalApp()
@@ -46,6 +48,7 @@ MunicipalApp::MunicipalApp()
     });
     Creditos = new TCreditos(FormPrincipal);
     FormAjuda = new TFormAjuda;
+    FormGraficos = new TFormGraficos(*DataModule1, *RvSystem1);
 
     connect(FormPrincipal, &TFormPrincipal::enterRequested, this, &MunicipalApp::BtnEntrarClick);
     connect(FormPrincipal, &TFormPrincipal::creditsRequested, this,
@@ -61,10 +64,21 @@ MunicipalApp::MunicipalApp()
     Dialogs::connectStep(indices, &IndicesPage::statisticsRequested, FormEstatistica,
                          &TFormEstatistica::showStatistics);
     indices->setStatisticsEnabled(true);
+    // "Gráficos" shows the charts window beside the work window; "Excel" exports the listed strata.
+    connect(indices, &IndicesPage::chartsRequested, FormGraficos, [this] {
+        FormGraficos->show();
+        FormGraficos->raise();
+        FormGraficos->activateWindow();
+    });
+    indices->setChartsEnabled(true);
+    connect(indices, &IndicesPage::spreadsheetRequested, this,
+            [this] { Dialogs::runStep(FormDadosGerais, [this] { SpeedButton28Click(); }); });
+    indices->setSpreadsheetEnabled(true);
 }
 
 MunicipalApp::~MunicipalApp()
 {
+    delete FormGraficos;
     delete FormAjuda;
     delete FormEstatistica;
     delete FormVisualizarBairros;
@@ -81,4 +95,11 @@ void MunicipalApp::BtnEntrarClick()
         FormDadosGerais->show();
     else
         FormCadastro->show();
+}
+
+void MunicipalApp::SpeedButton28Click()
+{
+    IndicesExport::run(
+        FormDadosGerais, *DataModule1->ADOQueryIndices,
+        {FormDadosGerais->headerMunicipio(), FormDadosGerais->headerUF(), FormDadosGerais->headerPeriodo()});
 }

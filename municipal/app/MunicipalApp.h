@@ -11,6 +11,7 @@ class TFormAjuda;
 class TFormCadastro;
 class TFormDadosGerais;
 class TFormEstatistica;
+class TFormGraficos;
 class TFormPrincipal;
 class TFormVisualizarBairros;
 
@@ -34,7 +35,9 @@ public:
     TCreditos *Creditos;
     TFormAjuda *FormAjuda;
     ReportEngine *RvSystem1;
+    TFormGraficos *FormGraficos;
 
 private:
     void BtnEntrarClick();
+    void SpeedButton28Click();
 };
