@@ -42,11 +42,13 @@ QVariant scriptedAnswer(const QString &kind, const QString &title, const QString
 
 } // namespace
 
-bool question(QWidget *parent, const QString &title, const QString &text)
+bool question(QWidget *parent, const QString &title, const QString &text, bool defaultYes)
 {
     if (script().scripted)
         return scriptedAnswer(QStringLiteral("question"), title, text, false).toBool();
-    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No,
+                                 defaultYes ? QMessageBox::Yes : QMessageBox::No)
+           == QMessageBox::Yes;
 }
 
 void message(QWidget *parent, const QString &title, const QString &text)
@@ -88,6 +90,13 @@ QString saveFileName(QWidget *parent, const QString &caption, const QString &sta
     if (script().scripted)
         return scriptedAnswer(QStringLiteral("save"), caption, startPath, QString()).toString();
     return QFileDialog::getSaveFileName(parent, caption, startPath, filter);
+}
+
+QStringList openFileNames(QWidget *parent, const QString &caption, const QString &startPath, const QString &filter)
+{
+    if (script().scripted)
+        return scriptedAnswer(QStringLiteral("open"), caption, startPath, QStringList()).toStringList();
+    return QFileDialog::getOpenFileNames(parent, caption, startPath, filter);
 }
 
 QVariant choose(const QString &kind, const std::function<QVariant()> &show)

@@ -16,8 +16,8 @@ class QWidget;
 // answers in advance and read back what would have been shown.
 namespace Dialogs {
 
-// Yes / No question; true for Yes.
-bool question(QWidget *parent, const QString &title, const QString &text);
+// Yes / No question; true for Yes. `defaultYes` false makes No the default button.
+bool question(QWidget *parent, const QString &title, const QString &text, bool defaultYes = true);
 // Plain message with an OK button.
 void message(QWidget *parent, const QString &title, const QString &text);
 // Error message of a failed step.
@@ -27,6 +27,8 @@ std::optional<QString> inputText(QWidget *parent, const QString &title, const QS
                                  const QString &defaultText = QString());
 // File dialogs; empty when cancelled.
 QString saveFileName(QWidget *parent, const QString &caption, const QString &startPath, const QString &filter);
+// One or several existing files to open; empty when cancelled.
+QStringList openFileNames(QWidget *parent, const QString &caption, const QString &startPath, const QString &filter);
 // A custom choice dialog (the report output options): `show` runs the real
 // dialog and returns its result; in scripted mode the queued answer is returned instead.
 QVariant choose(const QString &kind, const std::function<QVariant()> &show);
@@ -48,7 +50,7 @@ void connectStep(Sender *sender, Signal signal, Owner *owner, void (Owner::*hand
 // ---- scripted mode, for tests --------------------------------------------
 struct Shown
 {
-    QString kind; // "question", "message", "error", "input", "save", "choose", "desktop"
+    QString kind; // "question", "message", "error", "input", "save", "open", "choose", "desktop"
     QString title;
     QString text;
 };
@@ -57,7 +59,8 @@ void setScripted(bool scripted);
 bool isScripted();
 // Queues the answer to the next dialog: bool for a question or for whether
 // the desktop opened a file (it does, unless told), a QString for an input or
-// file dialog (a null QVariant cancels it), any value for choose().
+// file dialog (a null QVariant cancels it), a QStringList for an open dialog,
+// any value for choose().
 void answerNext(const QVariant &answer);
 QVector<Shown> shown();
 void clearShown();
