@@ -62,6 +62,8 @@ void runQuery(DataSet &result, const QSqlDatabase &db, const QString &statement)
     // not run again when the result set reads its rows.
     {
         QSqlQuery probe(db);
+        if (statement.trimmed().isEmpty())
+            throw StepError(QStringLiteral("Não há comando SQL a executar: a caixa está vazia."));
         if (!probe.exec(statement))
             throw StepError(probe.lastError().text());
         if (!probe.isSelect())
