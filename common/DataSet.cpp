@@ -465,7 +465,7 @@ long double DataSet::floatAt(int row, int fieldIndex) const
     return NumberText::toFloat(v.toString());
 }
 
-QVariant DataSet::converted(const FieldDef &def, const QString &text) const
+QVariant DataSet::converted(const FieldDef &def, const QString &text)
 {
     const QString trimmed = text.trimmed();
     const auto refused = [&] {
