@@ -36,10 +36,11 @@ KavelBatch::Result KavelBatch::run(const QStringList &paths, bool simulate,
     Result result;
     Transaction transaction(m_db);
     QSqlQuery insert(m_db);
+    // Named marks: binding by position formats a name for every value bound.
     QStringList columns, marks;
     for (const FieldDef &def : std::as_const(m_fields)) {
         columns << Database::quoted(def.name);
-        marks << QStringLiteral("?");
+        marks << QStringLiteral(":c%1").arg(marks.size());
     }
     if (!insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                             .arg(Database::quoted(StateSchema::table), columns.join(QLatin1String(", ")),
@@ -51,7 +52,7 @@ KavelBatch::Result KavelBatch::run(const QStringList &paths, bool simulate,
             const QVector<QVariant> row = rowOf(path);
             if (!simulate) {
                 for (int i = 0; i < row.size(); ++i)
-                    insert.bindValue(i, row[i]);
+                    insert.bindValue(marks[i], row[i]);
                 if (!insert.exec())
                     throw StepError(insert.lastError().text());
             }
