@@ -58,12 +58,18 @@ KavelReport::KavelReport(const DataSet &result) : m_result(result)
         throw StepError(QStringLiteral("Cannot perform this operation on a closed dataset"));
 }
 
-QString KavelReport::text(int row, const QString &field) const
+int KavelReport::fieldIndex(const QString &field) const
 {
     for (int i = 0; i < m_result.fieldCount(); ++i)
         if (m_result.field(i).name.compare(field, Qt::CaseInsensitive) == 0)
-            return m_result.textAt(row, i);
-    return QString(); // a result without this column prints nothing there
+            return i;
+    return -1; // a result without this column prints nothing there
+}
+
+QString KavelReport::text(int row, const QString &field) const
+{
+    const int index = fieldIndex(field);
+    return index < 0 ? QString() : m_result.textAt(row, index);
 }
 
 void KavelReport::header(ReportCanvas &c, const ReportParams &)
@@ -106,11 +112,15 @@ void KavelReport::body(ReportCanvas &c, const ReportParams &)
 {
     const QFont regular = ReportCanvas::font(8);
     const qreal band = bandHeight * 25.4;
+    QVector<int> fields;
+    for (const Column &column : columns)
+        fields << fieldIndex(QString::fromUtf8(column.field));
     for (m_row = 0; m_row < m_result.recordCount(); ++m_row) {
         if (c.y() + band > y(areaHeight) + 0.01)
             c.newPage();
-        for (const Column &column : columns)
-            c.text(x(column.left), c.y() + 0.1 * 25.4, text(m_row, QString::fromUtf8(column.field)), regular);
+        for (int i = 0; i < fields.size(); ++i)
+            if (fields[i] >= 0)
+                c.textOnly(x(columns[i].left), c.y() + 0.1 * 25.4, m_result.textAt(m_row, fields[i]), regular);
         c.advance(band);
     }
 }

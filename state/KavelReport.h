@@ -19,6 +19,7 @@ public:
     void body(ReportCanvas &canvas, const ReportParams &params) override;
 
 private:
+    int fieldIndex(const QString &field) const;
     QString text(int row, const QString &field) const;
 
     const DataSet &m_result;
