@@ -22,6 +22,7 @@ private slots:
     void initWritesTheTableAndNeverOverwrites();
     void startUpRefusesMissingOrForeignDatabase_data();
     void startUpRefusesMissingOrForeignDatabase();
+    void startUpRefusesTheMunicipalityDatabase();
     void positionLabelText();
     void classification_data();
     void classification();
@@ -77,6 +78,24 @@ void TestStateDatabase::startUpRefusesMissingOrForeignDatabase()
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), content);
     }
+}
+
+void TestStateDatabase::startUpRefusesTheMunicipalityDatabase()
+{
+    // The municipality's database holds a table Kavel too, among its others.
+    TestSupport::WorkFolder folder;
+    folder.initMunicipalDatabase();
+    QVERIFY(QFile::rename(folder.file(QStringLiteral("Nubrel2012Municipios.db")),
+                          folder.file(QStringLiteral("Nubrel2012Estados.db"))));
+    const QString before = TestSupport::sqlite(folder.file(QStringLiteral("Nubrel2012Estados.db")),
+                                               QStringLiteral("select count(*) from sqlite_master"));
+    QString err;
+    const int code = run(QStringLiteral(NUBREL_BIN_DIR "/Nubrel2012Estados"), {}, folder.path(), nullptr, &err);
+    QVERIFY(code != 0);
+    QVERIFY2(err.contains(QStringLiteral("não é um banco de dados do módulo do Estado")), qPrintable(err));
+    QCOMPARE(TestSupport::sqlite(folder.file(QStringLiteral("Nubrel2012Estados.db")),
+                                 QStringLiteral("select count(*) from sqlite_master")),
+             before);
 }
 
 void TestStateDatabase::positionLabelText()
