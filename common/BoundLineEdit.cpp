@@ -27,6 +27,12 @@ void BoundLineEdit::flush()
     m_binding->flush();
 }
 
+void BoundLineEdit::typeText(const QString &text)
+{
+    setText(text);
+    m_binding->typed();
+}
+
 void BoundLineEdit::focusOutEvent(QFocusEvent *event)
 {
     QLineEdit::focusOutEvent(event);

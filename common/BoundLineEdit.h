@@ -17,6 +17,9 @@ public:
     void bind(DataSource *source, const QString &fieldName);
     // Writes the typed text into the column; throws StepError when it does not convert.
     void flush();
+    // Puts a text into the box as if the user had typed it. Throws StepError
+    // when the row cannot be edited.
+    void typeText(const QString &text);
 
 signals:
     // The focus moved from the box to another control of the window and its

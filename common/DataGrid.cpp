@@ -21,7 +21,7 @@ DataGrid::DataGrid(QWidget *parent) : QTableView(parent), m_model(new DataSetMod
         corner->setAccessibleName(QStringLiteral("Selecionar tudo"));
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &current) {
         DataSet *ds = m_model->dataSet();
-        if (ds && ds->isActive() && current.isValid() && ds->recNo() != current.row() + 1)
+        if (ds && ds->isActive() && current.isValid() && !m_model->isChangingRows() && ds->recNo() != current.row() + 1)
             Dialogs::runStep(this, [&] { ds->moveTo(current.row() + 1); });
     });
     connect(m_model, &QAbstractItemModel::modelReset, this, &DataGrid::followDataSet);

@@ -85,12 +85,17 @@ void DataSet::setStatement(const QString &sql)
     close();
     m_statement = sql;
     m_orderBy.clear();
-    // "select * from T <rest>" is a view of table T that can be written back.
+    // Only "select * from T" followed by nothing but a where, order by or limit
+    // clause is a view of table T that can be written back; anything else (a
+    // second table, a join, a union, chosen columns) is a read-only result.
     static const QRegularExpression starFrom(
-        QStringLiteral(R"(^\s*select\s+\*\s+from\s+("[^"]+"|\[[^\]]+\]|[^\s;]+)(.*?)[\s;]*$)"),
+        QStringLiteral(
+            R"(^\s*select\s+\*\s+from\s+("[^"]+"|\[[^\]]+\]|[\p{L}_][\p{L}\p{N}_]*)((?:\s+(?:where|order\s+by|limit)\b.*?)?)[\s;]*$)"),
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression compound(QStringLiteral(R"(\b(?:union|intersect|except)\b|;)"),
+                                             QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch m = starFrom.match(sql);
-    if (m.hasMatch()) {
+    if (m.hasMatch() && !m.captured(2).contains(compound)) {
         QString table = m.captured(1);
         if (table.startsWith(QLatin1Char('"')) || table.startsWith(QLatin1Char('[')))
             table = table.mid(1, table.size() - 2);
@@ -496,11 +501,13 @@ long double DataSet::floatAt(int row, int fieldIndex) const
     return NumberText::toFloat(v.toString());
 }
 
-QVariant DataSet::converted(const FieldDef &def, const QString &text) const
+QVariant DataSet::converted(const FieldDef &def, const QString &text)
 {
     const QString trimmed = text.trimmed();
     const auto refused = [&] {
-        return StepError(QStringLiteral("'%1' não é um valor válido para o campo '%2'.").arg(text, def.name));
+        const QString kind =
+            def.type == FieldType::Integer ? QStringLiteral("integer") : QStringLiteral("floating point");
+        return StepError(QStringLiteral("'%1' is not a valid %2 value for field '%3'").arg(text, kind, def.name));
     };
     switch (def.type) {
     case FieldType::Integer: {

@@ -118,6 +118,10 @@ public:
     // Writes what bound controls hold into the row being edited.
     void updateRecord();
 
+    // A text as column `def` stores it, in the user's number format; empty
+    // gives null. Throws StepError naming value and field when it does not fit.
+    static QVariant converted(const FieldDef &def, const QString &text);
+
     // Bound controls register how to write their pending text into the row;
     // it is called before the row is posted.
     void addEditor(QObject *owner, std::function<void()> flush);
@@ -154,7 +158,6 @@ private:
     void flushEditors();
     void masterChanged();
     void afterMove();
-    QVariant converted(const FieldDef &def, const QString &text) const;
     QString selectSql(QVector<QVariant> &bindings) const;
     void replaceRows(QVector<Row> rows);
     void removeRow(int row);

@@ -33,15 +33,23 @@ void DataSetModel::attach()
             }
         });
         connect(ds, &DataSet::rowsReread, this, &DataSetModel::reread);
-        connect(ds, &DataSet::rowAboutToBeInserted, this, [this](int row) { beginInsertRows({}, row, row); });
+        connect(ds, &DataSet::rowAboutToBeInserted, this, [this](int row) {
+            m_changingRows = true;
+            beginInsertRows({}, row, row);
+        });
         connect(ds, &DataSet::rowInserted, this, [this] {
             ++m_rows;
             endInsertRows();
+            m_changingRows = false;
         });
-        connect(ds, &DataSet::rowAboutToBeRemoved, this, [this](int row) { beginRemoveRows({}, row, row); });
+        connect(ds, &DataSet::rowAboutToBeRemoved, this, [this](int row) {
+            m_changingRows = true;
+            beginRemoveRows({}, row, row);
+        });
         connect(ds, &DataSet::rowRemoved, this, [this] {
             --m_rows;
             endRemoveRows();
+            m_changingRows = false;
         });
         // A written field changes its cells; a stored or cancelled edit may
         // change the whole row. Starting an edit changes no value, so an open

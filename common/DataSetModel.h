@@ -41,6 +41,10 @@ public:
     // The message of the last refused value, once; empty when none is pending.
     QString takeRefusal();
 
+    // True while the data set adds, removes or re-reads rows: the views move
+    // their current cell then, which is no move of the user's.
+    bool isChangingRows() const { return m_changingRows || m_resetting; }
+
 private:
     void attach();
     void reread();
@@ -53,5 +57,6 @@ private:
     QVector<Column> m_columns;
     int m_rows = 0; // the row count the views were last told
     bool m_resetting = false;
+    bool m_changingRows = false;
     QString m_refusal;
 };

@@ -98,6 +98,13 @@ QString saveFileName(QWidget *parent, const QString &caption, const QString &sta
     return dialog.selectedFiles().constFirst();
 }
 
+QStringList openFileNames(QWidget *parent, const QString &caption, const QString &startPath, const QString &filter)
+{
+    if (script().scripted)
+        return scriptedAnswer(QStringLiteral("open"), caption, startPath, QStringList()).toStringList();
+    return QFileDialog::getOpenFileNames(parent, caption, startPath, filter);
+}
+
 QVariant choose(const QString &kind, const std::function<QVariant()> &show)
 {
     if (script().scripted)

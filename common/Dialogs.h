@@ -30,6 +30,8 @@ std::optional<QString> inputText(QWidget *parent, const QString &title, const QS
 // before an existing file is replaced.
 QString saveFileName(QWidget *parent, const QString &caption, const QString &startFolder, const QString &filter,
                      const QString &defaultSuffix = QString());
+// One or several existing files to open; empty when cancelled.
+QStringList openFileNames(QWidget *parent, const QString &caption, const QString &startPath, const QString &filter);
 // A custom choice dialog (the report output options): `show` runs the real
 // dialog and returns its result; in scripted mode the queued answer is returned instead.
 QVariant choose(const QString &kind, const std::function<QVariant()> &show);
@@ -51,7 +53,7 @@ void connectStep(Sender *sender, Signal signal, Owner *owner, void (Owner::*hand
 // ---- scripted mode, for tests --------------------------------------------
 struct Shown
 {
-    QString kind; // "question", "message", "error", "input", "save", "choose", "desktop"
+    QString kind; // "question", "message", "error", "input", "save", "open", "choose", "desktop"
     QString title;
     QString text;
 };
@@ -60,7 +62,8 @@ void setScripted(bool scripted);
 bool isScripted();
 // Queues the answer to the next dialog: bool for a question or for whether
 // the desktop opened a file (it does, unless told), a QString for an input or
-// file dialog (a null QVariant cancels it), any value for choose().
+// file dialog (a null QVariant cancels it), a QStringList for an open dialog,
+// any value for choose().
 void answerNext(const QVariant &answer);
 QVector<Shown> shown();
 void clearShown();

@@ -3,25 +3,28 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
-// Saving a file the program made for the user into the user's documents
-// folder, then handing it to the desktop's default application.
+// A file the program hands to the user in the documents folder.
 namespace DocumentsFile {
 
-// The user's documents folder.
+// The user's documents folder, created when it does not exist yet.
 QString folder();
 
-// `fileName` with the characters a file name cannot hold replaced by '_'.
-QString safeName(const QString &fileName);
+// `name` with the characters a file name cannot hold, and a leading dot, replaced by '_'.
+QString safeName(const QString &name);
 
-// Saves `contents` as `fileName` in the documents folder (created when
-// missing). An existing file of that name is replaced only when the user
-// answers "Sim"; on "Não" nothing is written and an empty path is returned.
-// The file is written beside its final place and renamed over it, so a
-// failure leaves the old file, or none, and never a half-written one. Then
-// the file is opened with the desktop. Returns the path saved; throws
-// StepError when it cannot be written or opened.
-QString save(QWidget *parent, const QString &fileName, const QByteArray &contents);
+// Writes `name` into the documents folder: asks before replacing a file of
+// that name (No is the default), writes through `write` into a temporary file
+// beside it and moves that into place, so a failed write leaves any old file
+// as it was, then opens it with the desktop's default application. Returns
+// the path, or an empty text when the user kept the old file. Throws
+// StepError for a name that is not a plain file name, a failed write or a
+// desktop that cannot open the file.
+QString save(QWidget *parent, const QString &name, const std::function<void(const QString &path)> &write);
+// The same for a file whose bytes are ready.
+QString save(QWidget *parent, const QString &name, const QByteArray &contents);
 
 } // namespace DocumentsFile

@@ -72,6 +72,11 @@ void NavigatorBar::updateButtons()
     m_refresh->setEnabled(active);
 }
 
+void NavigatorBar::hideInsert()
+{
+    m_insert->hide();
+}
+
 DataSet *NavigatorBar::dataSet() const
 {
     return m_source ? m_source->dataSet() : nullptr;

@@ -16,6 +16,8 @@ class NavigatorBar : public QWidget
 public:
     explicit NavigatorBar(QWidget *parent = nullptr);
     void bind(DataSource *source);
+    // Leaves out the insert button, where rows only arrive some other way.
+    void hideInsert();
 
 private:
     DataSet *dataSet() const;

@@ -14,8 +14,19 @@ namespace NumberText {
 
 QLocale userLocale()
 {
-    QLocale locale = QLocale::system();
-    locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+    // Built once, as a plain locale of the system's name where that gives the
+    // same separators: a system locale asks the system again on every
+    // conversion, which costs more than the conversion itself.
+    static const QLocale locale = [] {
+        const QLocale system = QLocale::system();
+        QLocale plain(system.name());
+        const bool same = plain.decimalPoint() == system.decimalPoint()
+                          && plain.groupSeparator() == system.groupSeparator()
+                          && plain.negativeSign() == system.negativeSign() && plain.zeroDigit() == system.zeroDigit();
+        QLocale chosen = same ? plain : system;
+        chosen.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+        return chosen;
+    }();
     return locale;
 }
 

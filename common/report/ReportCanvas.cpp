@@ -99,6 +99,14 @@ qreal ReportCanvas::text(qreal x, qreal y, const QString &text, const QFont &fon
     return metrics.horizontalAdvance(text) / m_scale;
 }
 
+void ReportCanvas::textOnly(qreal x, qreal y, const QString &text, const QFont &font)
+{
+    if (m_painter.font() != font)
+        m_painter.setFont(font);
+    m_painter.setPen(Qt::black);
+    m_painter.drawText(toDevice(x, y) + QPointF(0, QFontMetricsF(font, &m_device).ascent()), text);
+}
+
 void ReportCanvas::text(const QRectF &rectMm, const QString &text, const QFont &font, int flags)
 {
     m_painter.setFont(font);

@@ -45,6 +45,8 @@ public:
     static QFont font(qreal points, bool bold = false, bool underline = false);
     // Text with its top-left corner at (x, y); returns the text's width in mm.
     qreal text(qreal x, qreal y, const QString &text, const QFont &font);
+    // The same without measuring the text, for the many texts of long tables.
+    void textOnly(qreal x, qreal y, const QString &text, const QFont &font);
     // Text inside a rectangle with Qt alignment flags.
     void text(const QRectF &rectMm, const QString &text, const QFont &font, int flags);
     qreal textWidth(const QString &text, const QFont &font);

@@ -2,8 +2,8 @@
 
 #include "common/Dialogs.h"
 #include "common/StepError.h"
-#include "common/report/ReportCanvas.h"
 #include "common/report/ReportOutputDialog.h"
+#include "common/report/ReportPainting.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -88,17 +88,8 @@ const ReportEngine::Factory &ReportEngine::factory(const QString &name) const
 int ReportEngine::render(const QString &name, QPagedPaintDevice &device, const QString &pageCaption)
 {
     std::unique_ptr<ReportLayout> layout = factory(name)();
-    device.setPageSize(QPageSize(QPageSize::A4));
-    device.setPageOrientation(layout->orientation());
     StatusWindow status(nullptr, m_captions.status, pageCaption.isEmpty() ? m_captions.generating : pageCaption);
-    ReportCanvas canvas(device, [&status](int page) { status.page(page); });
-    canvas.setHeader([&](ReportCanvas &c) { layout->header(c, m_params); });
-    if (layout->footerHeight() > 0)
-        canvas.setFooter([&](ReportCanvas &c) { layout->footer(c, m_params); }, layout->footerHeight());
-    canvas.begin();
-    layout->body(canvas, m_params);
-    canvas.finish();
-    return canvas.pageNumber();
+    return ReportPainting::paint(*layout, device, m_params, [&status](int page) { status.page(page); });
 }
 
 QString ReportEngine::pdfFileName(QWidget *parent) const

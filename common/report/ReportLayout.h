@@ -2,6 +2,7 @@
 
 #include <QMap>
 #include <QPageLayout>
+#include <QPageSize>
 #include <QString>
 
 class ReportCanvas;
@@ -14,6 +15,7 @@ class ReportLayout
 {
 public:
     virtual ~ReportLayout() = default;
+    virtual QPageSize::PageSizeId pageSize() const { return QPageSize::A4; }
     virtual QPageLayout::Orientation orientation() const { return QPageLayout::Portrait; }
     virtual void header(ReportCanvas &canvas, const ReportParams &params) { (void)canvas, (void)params; }
     // Millimetres kept free for the footer above the bottom margin.

@@ -38,6 +38,8 @@ private slots:
     void untouchedNewRowIsDropped();
     void refreshAndReopenReadStoredRows();
     void queryStatementCanBeReplaced();
+    void onlyOneTableStatementsAreEditable_data();
+    void onlyOneTableStatementsAreEditable();
     void masterAndDetail();
     void detailEditIsPostedBeforeTheMasterMoves();
     void postedRowSurvivesAKilledProcess();
@@ -234,6 +236,11 @@ void TestDataSet::textIsConvertedOrRefused()
     } catch (const StepError &e) {
         QVERIFY2(stored.isEmpty(), qPrintable(e.message()));
         QVERIFY2(e.message().contains(text) && e.message().contains(field), qPrintable(e.message()));
+        if (field == QLatin1String("Share"))
+            QCOMPARE(e.message(),
+                     QStringLiteral("'%1' is not a valid floating point value for field 'Share'").arg(text));
+        if (field == QLatin1String("Code") && !text.startsWith(QLatin1Char('3')))
+            QCOMPARE(e.message(), QStringLiteral("'%1' is not a valid integer value for field 'Code'").arg(text));
         QVERIFY(ds->isEditing()); // the row stays in edit
         ds->cancel();
         // nothing reached the file
@@ -388,6 +395,49 @@ void TestDataSet::queryStatementCanBeReplaced()
     } catch (const StepError &e) {
         QVERIFY(e.message().contains(QStringLiteral("Missing")));
     }
+}
+
+void TestDataSet::onlyOneTableStatementsAreEditable_data()
+{
+    QTest::addColumn<QString>("statement");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<bool>("editable");
+    QTest::newRow("one table") << "select * from Strata" << 3 << true;
+    QTest::newRow("quoted table, semicolon") << "SELECT * FROM \"Strata\" ;" << 3 << true;
+    QTest::newRow("where") << "select * from Strata where Code >= 2" << 2 << true;
+    QTest::newRow("order by") << "select * from Strata order by Code desc" << 3 << true;
+    QTest::newRow("limit") << "select * from Strata limit 1" << 1 << true;
+    QTest::newRow("two tables") << "select * from Strata, Items" << 9 << false;
+    QTest::newRow("same table twice") << "select * from Strata a,Strata b" << 9 << false;
+    QTest::newRow("join") << "select * from Strata join Items using (Code)" << 3 << false;
+    QTest::newRow("alias") << "select * from Strata s where s.Code = 1" << 1 << false;
+    QTest::newRow("union") << "select * from Strata where Code = 1 union select * from Strata" << 3 << false;
+    QTest::newRow("columns") << "select Code, Name from Strata" << 3 << false;
+    QTest::newRow("computed") << "select count(*) from Strata" << 1 << false;
+}
+
+void TestDataSet::onlyOneTableStatementsAreEditable()
+{
+    QFETCH(QString, statement);
+    QFETCH(int, rows);
+    QFETCH(bool, editable);
+    auto *q = new DataSet(m_db, this);
+    q->setStatement(statement);
+    q->open();
+    QCOMPARE(q->recordCount(), rows);
+    if (!editable) {
+        QVERIFY_THROWS_EXCEPTION(StepError, q->edit());
+        QVERIFY_THROWS_EXCEPTION(StepError, q->remove());
+        QCOMPARE(sqlite(m_file, QStringLiteral("select count(*) from Strata")), QStringLiteral("3"));
+        return;
+    }
+    q->last();
+    const QString code = q->asText(QStringLiteral("Code"));
+    q->remove();
+    QCOMPARE(q->recordCount(), rows - 1);
+    QCOMPARE(sqlite(m_file, QStringLiteral("select count(*) from Strata where Code = %1").arg(code)),
+             QStringLiteral("0"));
+    QCOMPARE(sqlite(m_file, QStringLiteral("select count(*) from Strata")), QStringLiteral("2"));
 }
 
 void TestDataSet::masterAndDetail()

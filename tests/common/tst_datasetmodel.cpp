@@ -29,6 +29,7 @@ private slots:
     void tabStoresEachValueInItsColumn();
     void enterGoesOnToTheNextCell();
     void refusedValueIsReportedByTheGrid();
+    void cancelledNewRowIsNeverStored();
 
 private:
     DataSet *open(const QString &table);
@@ -298,7 +299,7 @@ void TestDataSetModel::refusedValueIsReportedByTheGrid()
     QCOMPARE(Dialogs::shown().size(), 1);
     QCOMPARE(Dialogs::shown().first().kind, QStringLiteral("error"));
     QCOMPARE(Dialogs::shown().first().text,
-             QStringLiteral("'12x' não é um valor válido para o campo 'ImoveisInspecionados'."));
+             QStringLiteral("'12x' is not a valid integer value for field 'ImoveisInspecionados'"));
     // The typed text waits in its cell to be corrected.
     QCOMPARE(g->currentIndex().column(), 2);
     QVERIFY(editor(g));
@@ -311,4 +312,22 @@ void TestDataSetModel::refusedValueIsReportedByTheGrid()
 }
 
 QTEST_MAIN(TestDataSetModel)
+// A new row that the program fills and then drops while a grid shows the
+// data set: the grid's current cell moves with the removed row, and that
+// move must not store the half-filled row.
+void TestDataSetModel::cancelledNewRowIsNeverStored()
+{
+    DataSet *ds = open(QStringLiteral("Contagens"));
+    DataGrid *g = grid(ds);
+    QVERIFY(g);
+    ds->last();
+    ds->append();
+    ds->setInteger(QStringLiteral("Estrato"), 3);
+    ds->cancel();
+    QCOMPARE(sqlite(m_file, QStringLiteral("select count(*) from Contagens")), QStringLiteral("2"));
+    QCOMPARE(ds->recordCount(), 2);
+    QCOMPARE(g->model()->rowCount(), 2);
+    QCOMPARE(g->currentIndex().row(), ds->recNo() - 1);
+}
+
 #include "tst_datasetmodel.moc"

@@ -186,7 +186,7 @@ void TestConsolidado::refusedCountIsReported()
     type(QStringLiteral("2,5\t"));
     QCOMPARE(Dialogs::shown().size(), 1);
     QCOMPARE(Dialogs::shown().first().text,
-             QStringLiteral("'2,5' não é um valor válido para o campo 'ImoveisInspecionados'."));
+             QStringLiteral("'2,5' is not a valid integer value for field 'ImoveisInspecionados'"));
     QCOMPARE(grid->currentIndex().column(), 2);
     auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
     QVERIFY(editor);

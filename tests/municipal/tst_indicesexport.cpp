@@ -216,7 +216,7 @@ private slots:
         const IndicesWorkbook::Header odd{QStringLiteral("../Outro/Lugar"), QStringLiteral("SC"), QString()};
         const QString path = IndicesExport::run(nullptr, f.indices(), odd);
         QCOMPARE(QFileInfo(path).absolutePath(), documents());
-        QCOMPARE(QFileInfo(path).fileName(), QStringLiteral(".._Outro_Lugar-SC.xlsx"));
+        QCOMPARE(QFileInfo(path).fileName(), QStringLiteral("_._Outro_Lugar-SC.xlsx"));
     }
 
     void desktopThatCannotOpenIsReported()

@@ -1,0 +1,75 @@
+#include "state/Classification.h"
+
+#include "common/DataSet.h"
+#include "common/StepError.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace Classification {
+
+namespace {
+
+struct Item
+{
+    const char *text;
+    const char *statement;
+};
+
+const Item table[] = {
+    {"Todos", "Select * from Kavel"},
+    {"IIP<=0,9", "Select * from Kavel Where IIP<=0.9"},
+    {"1<=IIP<=3,9", "Select * from Kavel Where IIP>=1 and IIP<=3.9"},
+    {"IIP>=4", "Select * from Kavel Where IIP>=4"},
+};
+
+} // namespace
+
+const QStringList &items()
+{
+    static const QStringList list = [] {
+        QStringList l;
+        for (const Item &item : table)
+            l << QString::fromUtf8(item.text);
+        return l;
+    }();
+    return list;
+}
+
+QString statementFor(const QString &item)
+{
+    for (const Item &i : table)
+        if (item == QString::fromUtf8(i.text))
+            return QString::fromUtf8(i.statement);
+    return QString();
+}
+
+void classify(DataSet &result, const QString &item)
+{
+    const QString statement = statementFor(item);
+    if (statement.isEmpty())
+        return;
+    result.close();
+    result.setStatement(statement);
+    result.open();
+}
+
+void runQuery(DataSet &result, const QSqlDatabase &db, const QString &statement)
+{
+    result.close();
+    result.setStatement(statement);
+    // The statement runs once on its own first: one that changes data must
+    // not run again when the result set reads its rows.
+    {
+        QSqlQuery probe(db);
+        if (statement.trimmed().isEmpty())
+            throw StepError(QStringLiteral("Não há comando SQL a executar: a caixa está vazia."));
+        if (!probe.exec(statement))
+            throw StepError(probe.lastError().text());
+        if (!probe.isSelect())
+            throw StepError(QStringLiteral("CommandText does not return a result set"));
+    }
+    result.open();
+}
+
+} // namespace Classification
