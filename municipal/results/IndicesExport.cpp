@@ -15,8 +15,8 @@ QString run(QWidget *parent, const DataSet &indices, const IndicesWorkbook::Head
 {
     const QByteArray workbook = IndicesWorkbook::build(indices, header);
     Dialogs::message(parent, QStringLiteral("Nubrel2012Municipios"), savingMessage(header));
-    return DocumentsFile::save(parent, DocumentsFile::safeName(IndicesWorkbook::baseName(header) + QStringLiteral(".xlsx")),
-                               workbook);
+    return DocumentsFile::save(
+        parent, DocumentsFile::safeName(IndicesWorkbook::baseName(header) + QStringLiteral(".xlsx")), workbook);
 }
 
 } // namespace IndicesExport
