@@ -11,7 +11,8 @@ nice -n 19 cmake --build "$build" -j2 --target summaryfile_fuzzer
 mkdir -p "$build/corpus"
 cd "$build"
 # AddressSanitizer keeps freed memory in quarantine, 256 MB of it by default: a smaller
-# quarantine keeps the whole process within the memory limit.
-export ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=64}
+# quarantine, memory handed back to the system and shorter allocation stacks keep the
+# whole process within the memory limit.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=16:allocator_release_to_os_interval_ms=500:malloc_context_size=8}
 time nice -n 19 "$build/bin/summaryfile_fuzzer" -runs="$runs" -rss_limit_mb=256 -print_final_stats=1 \
     "$build/corpus" "$here/tests/fuzz/corpus"
