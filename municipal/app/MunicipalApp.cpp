@@ -9,7 +9,9 @@
 #include "municipal/app/TFormPrincipal.h"
 #include "municipal/data/TDataModule1.h"
 #include "municipal/reports/Report1.h"
+#include "municipal/reports/Report6.h"
 #include "municipal/sampling/TFormVisualizarBairros.h"
+#include "municipal/summary/TFormKavel.h"
 
 MunicipalApp::MunicipalApp()
 {
@@ -28,6 +30,13 @@ MunicipalApp::MunicipalApp()
     FormVisualizarBairros = new TFormVisualizarBairros(*DataModule1);
     Creditos = new TCreditos(FormPrincipal);
     FormAjuda = new TFormAjuda;
+    RvSystem1->addReport(QStringLiteral("Report6"),
+                         [this] { return std::make_unique<Report6>(*DataModule1->ADOQueryKavel); });
+    FormKavel = new TFormKavel(*DataModule1, *RvSystem1, [this] {
+        return ReportParams{{QStringLiteral("Municipio"), FormDadosGerais->headerMunicipio()},
+                            {QStringLiteral("UF"), FormDadosGerais->headerUF()},
+                            {QStringLiteral("Periodo"), FormDadosGerais->headerPeriodo()}};
+    });
 
     connect(FormPrincipal, &TFormPrincipal::enterRequested, this, &MunicipalApp::BtnEntrarClick);
     connect(FormPrincipal, &TFormPrincipal::creditsRequested, this,
@@ -39,10 +48,13 @@ MunicipalApp::MunicipalApp()
             &TFormCadastro::showForEditing);
     connect(FormDadosGerais, &TFormDadosGerais::helpRequested, FormAjuda, &QWidget::show);
     connect(FormDadosGerais, &TFormDadosGerais::neighbourhoodViewRequested, FormVisualizarBairros, &QWidget::show);
+    connect(FormDadosGerais, &TFormDadosGerais::summaryRequested, this,
+            [this] { Dialogs::runStep(FormDadosGerais, [this] { FormKavel->generate(); }); });
 }
 
 MunicipalApp::~MunicipalApp()
 {
+    delete FormKavel;
     delete FormAjuda;
     delete FormVisualizarBairros;
     delete FormDadosGerais;

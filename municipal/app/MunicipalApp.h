@@ -10,6 +10,7 @@ class TDataModule1;
 class TFormAjuda;
 class TFormCadastro;
 class TFormDadosGerais;
+class TFormKavel;
 class TFormPrincipal;
 class TFormVisualizarBairros;
 
@@ -31,6 +32,7 @@ public:
     TFormVisualizarBairros *FormVisualizarBairros;
     TCreditos *Creditos;
     TFormAjuda *FormAjuda;
+    TFormKavel *FormKavel;
     ReportEngine *RvSystem1;
 
 private:

@@ -24,7 +24,6 @@ TFormDadosGerais::TFormDadosGerais(TDataModule1 &dm, ReportEngine &reports, QWid
     toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     QAction *editar = toolBar->addAction(QStringLiteral("Editar Cadastro"));
     QAction *kavel = toolBar->addAction(QStringLiteral("Gerar dados para Kavel"));
-    kavel->setEnabled(false); // the summary record comes with its own window
     QAction *ajuda = toolBar->addAction(QStringLiteral("Ajuda"));
     QAction *fechar = toolBar->addAction(QStringLiteral("Fechar"));
     auto *spacer = new QWidget(toolBar);
@@ -34,6 +33,7 @@ TFormDadosGerais::TFormDadosGerais(TDataModule1 &dm, ReportEngine &reports, QWid
     layout->addWidget(toolBar);
     connect(editar, &QAction::triggered, this, &TFormDadosGerais::editRegistrationRequested);
     connect(ajuda, &QAction::triggered, this, &TFormDadosGerais::helpRequested);
+    connect(kavel, &QAction::triggered, this, &TFormDadosGerais::summaryRequested);
     connect(fechar, &QAction::triggered, this, &QWidget::close);
 
     auto *header = new QHBoxLayout;

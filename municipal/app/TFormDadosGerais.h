@@ -32,6 +32,7 @@ signals:
     void editRegistrationRequested();
     void helpRequested();
     void neighbourhoodViewRequested();
+    void summaryRequested();
 
 private:
     void showHeader();

@@ -129,6 +129,9 @@ QStringList compute(TDataModule1 &dm, const Shown &shown)
 void store(TDataModule1 &dm, const QStringList &texts)
 {
     DataSet &kavel = *dm.ADOQueryKavel;
+    // The new record replaces whatever was typed into the old one.
+    if (kavel.isEditing())
+        kavel.cancel();
     {
         Transaction transaction(dm.ADOConnection1, {&kavel});
         kavel.close();
