@@ -109,8 +109,7 @@ QString saveFileNameUnconfirmed(QWidget *parent, const QString &caption, const Q
 {
     if (script().scripted)
         return scriptedAnswer(QStringLiteral("save"), caption, startPath, QString()).toString();
-    return QFileDialog::getSaveFileName(parent, caption, startPath, filter, nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+    return QFileDialog::getSaveFileName(parent, caption, startPath, filter, nullptr, QFileDialog::DontConfirmOverwrite);
 }
 
 bool runStep(QWidget *parent, const std::function<void()> &action)

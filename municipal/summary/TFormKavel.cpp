@@ -4,6 +4,7 @@
 #include "common/BoundLineEdit.h"
 #include "common/DataSet.h"
 #include "common/Dialogs.h"
+#include "common/StepError.h"
 #include "common/SummaryFile.h"
 #include "common/report/ReportEngine.h"
 #include "municipal/data/TDataModule1.h"
@@ -145,8 +146,14 @@ void TFormKavel::generate()
 {
     show();
     raise();
-    SummaryRecord::generate(
-        m_dm, [this](int field, const QString &text) { box(SummaryRecord::fields()[field])->setText(text); });
+    try {
+        SummaryRecord::generate(
+            m_dm, [this](int field, const QString &text) { box(SummaryRecord::fields()[field])->setText(text); });
+    } catch (const StepError &) {
+        // The boxes show the stored record again, not the texts of a generation that failed.
+        m_dm.ADOQueryKavel->reload();
+        throw;
+    }
 }
 
 QStringList TFormKavel::shownTexts() const

@@ -62,6 +62,7 @@ private slots:
     void writesTheShownTextsAndAsksBeforeReplacing();
     void cancellingTheSaveDialogWritesNothing();
     void printsReport6();
+    void failedGenerationKeepsTheStoredRecord();
 
 private:
     TFormKavel *generate();
@@ -212,6 +213,24 @@ void TestSummaryWindow::printsReport6()
             R"(Kavel\s+-\s+Pelvane\s+1\s*$)")
             .replace(QLatin1Char('#'), d);
     QVERIFY2(QRegularExpression(pattern).match(pages[0]).hasMatch(), qPrintable(pages[0].right(500)));
+}
+
+void TestSummaryWindow::failedGenerationKeepsTheStoredRecord()
+{
+    TFormKavel *kavel = generate();
+    // The registration takes 35 characters, the record's name 32.
+    const QString longName = QStringLiteral("Município de nome longo demais xyzw");
+    QCOMPARE(longName.size(), 35);
+    f->sql(QStringLiteral("update Cadastro set Municipio = '%1';").arg(longName));
+    f->app->DataModule1->ADOTableCadastro->refresh();
+    Dialogs::clearShown();
+    clickCaption(f->app->FormDadosGerais, QStringLiteral("Gerar dados para Kavel"));
+    QCOMPARE(Dialogs::shown().size(), 1);
+    QCOMPARE(Dialogs::shown()[0].kind, QStringLiteral("error"));
+    QVERIFY2(Dialogs::shown()[0].text.contains(longName), qPrintable(Dialogs::shown()[0].text));
+    QCOMPARE(boxIn(kavel, QStringLiteral("Município:"))->text(), QStringLiteral("São Gonçalo"));
+    QCOMPARE(f->sql(QStringLiteral("select count(*), Municipio, IIP from Kavel;")).trimmed(),
+             QStringLiteral("1|São Gonçalo|2.0"));
 }
 
 QTEST_MAIN(TestSummaryWindow)
