@@ -119,6 +119,14 @@ bool openWithDesktop(const QString &path)
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
+QString saveFileNameUnconfirmed(QWidget *parent, const QString &caption, const QString &startPath,
+                                const QString &filter)
+{
+    if (script().scripted)
+        return scriptedAnswer(QStringLiteral("save"), caption, startPath, QString()).toString();
+    return QFileDialog::getSaveFileName(parent, caption, startPath, filter, nullptr, QFileDialog::DontConfirmOverwrite);
+}
+
 bool runStep(QWidget *parent, const std::function<void()> &action)
 {
     try {

@@ -37,6 +37,10 @@ QStringList openFileNames(QWidget *parent, const QString &caption, const QString
 QVariant choose(const QString &kind, const std::function<QVariant()> &show);
 // Opens a file with the desktop's default application.
 bool openWithDesktop(const QString &path);
+// A save dialog that leaves replacing an existing file to the caller, who asks
+// through question(); empty when cancelled. Scripted like saveFileName().
+QString saveFileNameUnconfirmed(QWidget *parent, const QString &caption, const QString &startPath,
+                                const QString &filter);
 
 // Runs one user action; a StepError ends it and its message is shown.
 // Returns false when the action failed.

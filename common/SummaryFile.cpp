@@ -113,7 +113,7 @@ QString Table::cell(int column, int row) const
 QByteArray serialize(const Table &table)
 {
     QByteArray bytes = QByteArray::number(table.columns) + "\r\n" + QByteArray::number(table.rows) + "\r\n";
-    for (int column = 0; column < table.columns; ++column) {
+    for (int column = 0; column < table.columns && table.rows > 0; ++column) {
         for (int row = 0; row < table.rows; ++row)
             bytes += cellLine(table.cell(column, row));
     }

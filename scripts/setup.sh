@@ -4,6 +4,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 packages=(cmake g++ pkg-config qt6-base-dev libqt6sql6-sqlite qt6-charts-dev qt6-translations-l10n
           libxlsxwriter-dev poppler-utils unzip sqlite3 libsqlite3-dev fonts-liberation clang-format)
+packages+=(clang) # the fuzz target, tests/fuzz/run.sh
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

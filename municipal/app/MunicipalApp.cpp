@@ -13,11 +13,13 @@
 #include "municipal/reports/Report3.h"
 #include "municipal/reports/Report4.h"
 #include "municipal/reports/Report5.h"
+#include "municipal/reports/Report6.h"
 #include "municipal/results/IndicesExport.h"
 #include "municipal/results/IndicesPage.h"
 #include "municipal/results/TFormEstatistica.h"
 #include "municipal/results/TFormGraficos.h"
 #include "municipal/sampling/TFormVisualizarBairros.h"
+#include "municipal/summary/TFormKavel.h"
 
 MunicipalApp::MunicipalApp()
 {
@@ -38,17 +40,17 @@ MunicipalApp::MunicipalApp()
     RvSystem1->addReport(QStringLiteral("Report4"),
                          [this] { return std::make_unique<Report4>(*DataModule1->ADOQueryIndices); });
     RvSystem1->addReport(QStringLiteral("Report5"), [] { return std::make_unique<Report5>(); });
+    RvSystem1->addReport(QStringLiteral("Report6"),
+                         [this] { return std::make_unique<Report6>(*DataModule1->ADOQueryKavel); });
     FormCadastro = new TFormCadastro(*DataModule1);
     FormDadosGerais = new TFormDadosGerais(*DataModule1, *RvSystem1);
     FormVisualizarBairros = new TFormVisualizarBairros(*DataModule1);
-    FormEstatistica = new TFormEstatistica(*DataModule1, *RvSystem1, [this] {
-        return ReportParams{{QStringLiteral("Municipio"), FormDadosGerais->headerMunicipio()},
-                            {QStringLiteral("UF"), FormDadosGerais->headerUF()},
-                            {QStringLiteral("Periodo"), FormDadosGerais->headerPeriodo()}};
-    });
+    FormEstatistica =
+        new TFormEstatistica(*DataModule1, *RvSystem1, [this] { return FormDadosGerais->reportParams(); });
     Creditos = new TCreditos(FormPrincipal);
     FormAjuda = new TFormAjuda;
     FormGraficos = new TFormGraficos(*DataModule1, *RvSystem1);
+    FormKavel = new TFormKavel(*DataModule1, *RvSystem1, [this] { return FormDadosGerais->reportParams(); });
 
     connect(FormPrincipal, &TFormPrincipal::enterRequested, this, &MunicipalApp::BtnEntrarClick);
     connect(FormPrincipal, &TFormPrincipal::creditsRequested, this,
@@ -74,11 +76,14 @@ MunicipalApp::MunicipalApp()
     connect(indices, &IndicesPage::spreadsheetRequested, this,
             [this] { Dialogs::runStep(FormDadosGerais, [this] { SpeedButton28Click(); }); });
     indices->setSpreadsheetEnabled(true);
+    connect(FormDadosGerais, &TFormDadosGerais::summaryRequested, this,
+            [this] { Dialogs::runStep(FormDadosGerais, [this] { FormKavel->generate(); }); });
 }
 
 MunicipalApp::~MunicipalApp()
 {
     delete FormGraficos;
+    delete FormKavel;
     delete FormAjuda;
     delete FormEstatistica;
     delete FormVisualizarBairros;

@@ -12,6 +12,7 @@ class TFormCadastro;
 class TFormDadosGerais;
 class TFormEstatistica;
 class TFormGraficos;
+class TFormKavel;
 class TFormPrincipal;
 class TFormVisualizarBairros;
 
@@ -34,6 +35,7 @@ public:
     TFormEstatistica *FormEstatistica;
     TCreditos *Creditos;
     TFormAjuda *FormAjuda;
+    TFormKavel *FormKavel;
     ReportEngine *RvSystem1;
     TFormGraficos *FormGraficos;
 

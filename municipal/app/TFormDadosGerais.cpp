@@ -28,7 +28,6 @@ TFormDadosGerais::TFormDadosGerais(TDataModule1 &dm, ReportEngine &reports, QWid
     toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     QAction *editar = toolBar->addAction(QStringLiteral("Editar Cadastro"));
     QAction *kavel = toolBar->addAction(QStringLiteral("Gerar dados para Kavel"));
-    kavel->setEnabled(false); // the summary record comes with its own window
     QAction *ajuda = toolBar->addAction(QStringLiteral("Ajuda"));
     QAction *fechar = toolBar->addAction(QStringLiteral("Fechar"));
     auto *spacer = new QWidget(toolBar);
@@ -38,6 +37,7 @@ TFormDadosGerais::TFormDadosGerais(TDataModule1 &dm, ReportEngine &reports, QWid
     layout->addWidget(toolBar);
     connect(editar, &QAction::triggered, this, &TFormDadosGerais::editRegistrationRequested);
     connect(ajuda, &QAction::triggered, this, &TFormDadosGerais::helpRequested);
+    connect(kavel, &QAction::triggered, this, &TFormDadosGerais::summaryRequested);
     connect(fechar, &QAction::triggered, this, &QWidget::close);
 
     auto *header = new QHBoxLayout;
@@ -61,11 +61,7 @@ TFormDadosGerais::TFormDadosGerais(TDataModule1 &dm, ReportEngine &reports, QWid
     m_parameters = new QTabWidget(tabs);
     m_parameters->setDocumentMode(true);
     tabs->addTab(m_parameters, QStringLiteral("Cálculo de parâmetros"));
-    const auto reportHeader = [this] {
-        return ReportParams{{QStringLiteral("Municipio"), headerMunicipio()},
-                            {QStringLiteral("UF"), headerUF()},
-                            {QStringLiteral("Periodo"), headerPeriodo()}};
-    };
+    const auto reportHeader = [this] { return reportParams(); };
     m_planPage = new PlanoAmostralPage(dm, *m_values, reports, reportHeader);
     m_parameters->addTab(m_planPage, QStringLiteral("Plano amostral"));
     m_blocksPage = new DefinicaoQuartPage(dm, *m_values, [this] {
@@ -115,4 +111,11 @@ QString TFormDadosGerais::headerUF() const
 QString TFormDadosGerais::headerPeriodo() const
 {
     return m_periodo->text();
+}
+
+ReportParams TFormDadosGerais::reportParams() const
+{
+    return ReportParams{{QStringLiteral("Municipio"), headerMunicipio()},
+                        {QStringLiteral("UF"), headerUF()},
+                        {QStringLiteral("Periodo"), headerPeriodo()}};
 }

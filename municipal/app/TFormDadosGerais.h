@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/report/ReportLayout.h"
+
 #include <QWidget>
 
 class DefinicaoQuartPage;
@@ -26,6 +28,8 @@ public:
     QString headerMunicipio() const;
     QString headerUF() const;
     QString headerPeriodo() const;
+    // The parameters every print button passes: the header's three texts.
+    ReportParams reportParams() const;
 
     QTabWidget *parametersPages() const { return m_parameters; }
     PlanoAmostralPage *planPage() const { return m_planPage; }
@@ -38,6 +42,7 @@ signals:
     void editRegistrationRequested();
     void helpRequested();
     void neighbourhoodViewRequested();
+    void summaryRequested();
 
 private:
     void showHeader();

@@ -84,6 +84,7 @@ class TestSummaryFile : public QObject
 private slots:
     void writesBytes_data();
     void writesBytes();
+    void countsWithoutCellsWriteOnlyTheCounts();
     void failedWriteKeepsEarlierFile();
     void missingFileIsAnError();
     void reads_data();
@@ -124,6 +125,13 @@ void TestSummaryFile::writesBytes()
     // Writing again replaces the file whole.
     SummaryFile::write(path, oneColumn(rows));
     QCOMPARE(fileBytes(path), expected);
+}
+
+void TestSummaryFile::countsWithoutCellsWriteOnlyTheCounts()
+{
+    SummaryFile::Table table;
+    table.columns = 2000000000;
+    QCOMPARE(SummaryFile::serialize(table), QByteArray("2000000000\r\n0\r\n"));
 }
 
 void TestSummaryFile::failedWriteKeepsEarlierFile()
