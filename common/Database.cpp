@@ -3,6 +3,7 @@
 #include "common/StepError.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -62,6 +63,28 @@ QSqlDatabase createNew(const QString &fileName, const QString &connectionName)
     if (QFileInfo::exists(fileName))
         throw StepError(QStringLiteral("O arquivo '%1' já existe; nada foi alterado.").arg(fileName));
     return connect(fileName, connectionName, "rwc");
+}
+
+void createFilled(const QString &fileName, const QString &connectionName,
+                  const std::function<void(QSqlDatabase &)> &fill)
+{
+    {
+        QSqlDatabase db = createNew(fileName, connectionName);
+        try {
+            db.transaction();
+            fill(db);
+            if (!db.commit())
+                throw StepError(db.lastError().text());
+        } catch (const StepError &) {
+            db.close();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(connectionName);
+            QFile::remove(fileName);
+            throw;
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connectionName);
 }
 
 void exec(QSqlDatabase &db, const QString &sql)

@@ -3,6 +3,8 @@
 #include <QSqlDatabase>
 #include <QString>
 
+#include <functional>
+
 // Opening a program's database file: a name without a folder, looked up in
 // the current folder. A missing file is an error, never a new database.
 namespace Database {
@@ -12,6 +14,11 @@ QSqlDatabase openExisting(const QString &fileName, const QString &connectionName
 
 // Creates a new database file; refuses to touch one that exists.
 QSqlDatabase createNew(const QString &fileName, const QString &connectionName);
+
+// Creates a new database file and fills it with `fill` in one transaction.
+// On any failure the new file is removed and the StepError passed on.
+void createFilled(const QString &fileName, const QString &connectionName,
+                  const std::function<void(QSqlDatabase &)> &fill);
 
 // Runs statements; throws StepError with the engine's message.
 void exec(QSqlDatabase &db, const QString &sql);

@@ -1,6 +1,7 @@
 #include "state/Classification.h"
 
 #include "common/DataSet.h"
+#include "common/StatementChoice.h"
 #include "common/StepError.h"
 
 #include <QSqlError>
@@ -10,13 +11,7 @@ namespace Classification {
 
 namespace {
 
-struct Item
-{
-    const char *text;
-    const char *statement;
-};
-
-const Item table[] = {
+const StatementChoice::Item table[] = {
     {"Todos", "Select * from Kavel"},
     {"IIP<=0,9", "Select * from Kavel Where IIP<=0.9"},
     {"1<=IIP<=3,9", "Select * from Kavel Where IIP>=1 and IIP<=3.9"},
@@ -27,31 +22,18 @@ const Item table[] = {
 
 const QStringList &items()
 {
-    static const QStringList list = [] {
-        QStringList l;
-        for (const Item &item : table)
-            l << QString::fromUtf8(item.text);
-        return l;
-    }();
+    static const QStringList list = StatementChoice::texts(table);
     return list;
 }
 
 QString statementFor(const QString &item)
 {
-    for (const Item &i : table)
-        if (item == QString::fromUtf8(i.text))
-            return QString::fromUtf8(i.statement);
-    return QString();
+    return StatementChoice::statementOf(table, item);
 }
 
 void classify(DataSet &result, const QString &item)
 {
-    const QString statement = statementFor(item);
-    if (statement.isEmpty())
-        return;
-    result.close();
-    result.setStatement(statement);
-    result.open();
+    StatementChoice::reopen(result, table, item);
 }
 
 void runQuery(DataSet &result, const QSqlDatabase &db, const QString &statement)

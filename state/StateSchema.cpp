@@ -1,10 +1,7 @@
 #include "state/StateSchema.h"
 
 #include "common/Database.h"
-#include "common/StepError.h"
 
-#include <QFile>
-#include <QSqlError>
 #include <QStringList>
 
 namespace StateSchema {
@@ -47,21 +44,8 @@ QString createStatement()
 
 void create(const QString &fileName)
 {
-    const QString connection = QStringLiteral("create-state");
-    {
-        QSqlDatabase db = Database::createNew(fileName, connection);
-        try {
-            Database::exec(db, createStatement());
-        } catch (const StepError &) {
-            db.close();
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(connection);
-            QFile::remove(fileName);
-            throw;
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(connection);
+    Database::createFilled(fileName, QStringLiteral("create-state"),
+                           [](QSqlDatabase &db) { Database::exec(db, createStatement()); });
 }
 
 } // namespace StateSchema

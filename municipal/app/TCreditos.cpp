@@ -2,39 +2,14 @@
 
 #include "municipal/app/Artwork.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
+#include <QStringList>
 
-namespace {
-
-QLabel *heading(const QString &text, QWidget *parent)
+TCreditos::TCreditos(QWidget *parent) : CreditsDialog(Artwork::logo(96), QStringLiteral("Nubrel"), parent)
 {
-    auto *label = new QLabel(text, parent);
-    label->setStyleSheet(QStringLiteral("font-weight: bold; margin-top: 8px;"));
-    return label;
-}
+    addLine(QStringLiteral("Versão 1.2"));
+    addLine(QStringLiteral("Kavel - Pelvane"));
 
-} // namespace
-
-TCreditos::TCreditos(QWidget *parent) : QDialog(parent)
-{
-    setWindowTitle(QStringLiteral("Créditos"));
-    auto *layout = new QHBoxLayout(this);
-    auto *picture = new QLabel(this);
-    picture->setPixmap(Artwork::logo(96));
-    picture->setAlignment(Qt::AlignTop);
-    layout->addWidget(picture);
-
-    auto *text = new QVBoxLayout;
-    auto *product = new QLabel(QStringLiteral("Nubrel"), this);
-    product->setStyleSheet(QStringLiteral("font-size: 20pt; font-weight: bold;"));
-    text->addWidget(product);
-    text->addWidget(new QLabel(QStringLiteral("Versão 1.2"), this));
-    text->addWidget(new QLabel(QStringLiteral("Kavel - Pelvane"), this));
-
-    text->addWidget(heading(QStringLiteral("Tecnologia elaborada por :"), this));
+    addHeading(QStringLiteral("Tecnologia elaborada por :"));
     const QStringList contributors = {
         QStringLiteral("Equipe de entomologia — laboratório de referência em vetores"),
         QStringLiteral("Equipe de estatística — núcleo de amostragem em saúde"),
@@ -42,17 +17,13 @@ TCreditos::TCreditos(QWidget *parent) : QDialog(parent)
         QStringLiteral("Equipe de controle de vetores — secretarias municipais de saúde"),
     };
     for (const QString &c : contributors)
-        text->addWidget(new QLabel(c, this));
+        addLine(c);
 
-    text->addWidget(heading(QStringLiteral("Coordenação do Programa Nacional de Controle :"), this));
-    text->addWidget(new QLabel(QStringLiteral("Coordenação nacional do programa de controle de vetores"), this));
+    addHeading(QStringLiteral("Coordenação do Programa Nacional de Controle :"));
+    addLine(QStringLiteral("Coordenação nacional do programa de controle de vetores"));
 
-    text->addWidget(heading(QStringLiteral("Desenvolvimento do Sistema"), this));
-    text->addWidget(new QLabel(QStringLiteral("Equipe Nubrel"), this));
+    addHeading(QStringLiteral("Desenvolvimento do Sistema"));
+    addLine(QStringLiteral("Equipe Nubrel"));
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    text->addWidget(ok, 0, Qt::AlignRight);
-    layout->addLayout(text);
+    addOkButton();
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QDialog>
+#include "common/CreditsDialog.h"
 
 // Who made the system, by role.
-class TCreditos : public QDialog
+class TCreditos : public CreditsDialog
 {
     Q_OBJECT
 

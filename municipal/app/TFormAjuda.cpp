@@ -1,8 +1,5 @@
 #include "municipal/app/TFormAjuda.h"
 
-#include <QPlainTextEdit>
-#include <QVBoxLayout>
-
 namespace {
 
 const char *const help = R"(Instruções
@@ -40,19 +37,5 @@ Esse arquivo é enviado ao estado (por exemplo, por e-mail). Mais detalhes estã
 
 } // namespace
 
-TFormAjuda::TFormAjuda(QWidget *parent) : QWidget(parent, Qt::Window)
-{
-    setWindowTitle(QStringLiteral("Ajuda"));
-    resize(640, 520);
-    auto *layout = new QVBoxLayout(this);
-    m_text = new QPlainTextEdit(this);
-    m_text->setReadOnly(true);
-    m_text->setPlainText(QString::fromUtf8(help));
-    m_text->setAccessibleName(QStringLiteral("Ajuda"));
-    layout->addWidget(m_text);
-}
-
-QString TFormAjuda::helpText() const
-{
-    return m_text->toPlainText();
-}
+TFormAjuda::TFormAjuda(QWidget *parent) : HelpWindow(QString::fromUtf8(help), QSize(640, 520), parent)
+{}

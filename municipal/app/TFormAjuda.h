@@ -1,18 +1,12 @@
 #pragma once
 
-#include <QWidget>
-
-class QPlainTextEdit;
+#include "common/HelpWindow.h"
 
 // The instructions for using the municipality module.
-class TFormAjuda : public QWidget
+class TFormAjuda : public HelpWindow
 {
     Q_OBJECT
 
 public:
     explicit TFormAjuda(QWidget *parent = nullptr);
-    QString helpText() const;
-
-private:
-    QPlainTextEdit *m_text;
 };

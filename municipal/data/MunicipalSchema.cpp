@@ -107,26 +107,11 @@ void loadReference(QSqlDatabase &db)
 
 void create(const QString &fileName)
 {
-    const QString connection = QStringLiteral("create-municipal");
-    {
-        QSqlDatabase db = Database::createNew(fileName, connection);
-        try {
-            db.transaction();
-            for (const char *sql : tables)
-                Database::exec(db, QString::fromUtf8(sql));
-            loadReference(db);
-            if (!db.commit())
-                throw StepError(db.lastError().text());
-        } catch (const StepError &) {
-            db.close();
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(connection);
-            QFile::remove(fileName);
-            throw;
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(connection);
+    Database::createFilled(fileName, QStringLiteral("create-municipal"), [](QSqlDatabase &db) {
+        for (const char *sql : tables)
+            Database::exec(db, QString::fromUtf8(sql));
+        loadReference(db);
+    });
 }
 
 } // namespace MunicipalSchema

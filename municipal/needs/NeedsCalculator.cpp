@@ -3,6 +3,8 @@
 #include "common/DataSet.h"
 #include "common/NumberText.h"
 
+#include <optional>
+
 using NumberText::divide;
 using NumberText::fixed;
 using NumberText::toFloat;
@@ -38,21 +40,38 @@ void readPage(DataSet &needs)
     needs.updateRecord();
 }
 
-} // namespace
-
-Outcome serversNeeded(DataSet &needs, Boxes &boxes)
+// The properties to work over the daily yield per man, shared out by the
+// number a box holds (days or servers), as a whole number. Nothing when the
+// yield or that number is missing; otherwise the record is left in editing.
+std::optional<QString> workShare(DataSet &needs, const QString &divisorText)
 {
     readPage(needs);
     const long double r = number(needs, QStringLiteral("RendImoveisHomenDia"));
     if (r == 0)
-        return Outcome::MissingData;
-    const long double d = toFloat(boxes.diasPrevistos);
-    if (d == 0)
-        return Outcome::MissingData;
+        return std::nullopt;
+    const long double divisor = toFloat(divisorText);
+    if (divisor == 0)
+        return std::nullopt;
     needs.edit();
     const long double s = number(needs, QStringLiteral("SomaDosImoveisATrabalhar"));
-    boxes.servidoresNecessarios = fixed(divide(divide(s, r), d), 0);
-    boxes.supervisores = fixed(divide(toFloat(boxes.servidoresNecessarios), 10), 0);
+    return fixed(divide(divide(s, r), divisor), 0);
+}
+
+// One supervisor for every ten servers, as a whole number.
+QString supervisorsFor(const QString &servers)
+{
+    return fixed(divide(toFloat(servers), 10), 0);
+}
+
+} // namespace
+
+Outcome serversNeeded(DataSet &needs, Boxes &boxes)
+{
+    const std::optional<QString> servers = workShare(needs, boxes.diasPrevistos);
+    if (!servers)
+        return Outcome::MissingData;
+    boxes.servidoresNecessarios = *servers;
+    boxes.supervisores = supervisorsFor(boxes.servidoresNecessarios);
     needs.setText(QStringLiteral("ServidoresNecessarios"), boxes.servidoresNecessarios);
     needs.setText(QStringLiteral("DiasPrevistos"), boxes.diasPrevistos);
     needs.setText(QStringLiteral("Supervisores"), boxes.supervisores);
@@ -62,17 +81,11 @@ Outcome serversNeeded(DataSet &needs, Boxes &boxes)
 
 Outcome daysNeeded(DataSet &needs, Boxes &boxes)
 {
-    readPage(needs);
-    const long double r = number(needs, QStringLiteral("RendImoveisHomenDia"));
-    if (r == 0)
+    const std::optional<QString> days = workShare(needs, boxes.servidoresExistentes);
+    if (!days)
         return Outcome::MissingData;
-    const long double n = toFloat(boxes.servidoresExistentes);
-    if (n == 0)
-        return Outcome::MissingData;
-    needs.edit();
-    const long double s = number(needs, QStringLiteral("SomaDosImoveisATrabalhar"));
-    boxes.diasParaExecucao = fixed(divide(divide(s, r), n), 0);
-    boxes.supervisores = fixed(divide(n, 10), 0);
+    boxes.diasParaExecucao = *days;
+    boxes.supervisores = supervisorsFor(boxes.servidoresExistentes);
     needs.setText(QStringLiteral("DiasPrevistos"), boxes.diasParaExecucao);
     needs.setText(QStringLiteral("ServidoresNecessarios"), boxes.servidoresExistentes);
     needs.setText(QStringLiteral("Supervisores"), boxes.supervisores);

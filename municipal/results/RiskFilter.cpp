@@ -1,16 +1,13 @@
 #include "municipal/results/RiskFilter.h"
 
 #include "common/DataSet.h"
+#include "common/StatementChoice.h"
 
 namespace RiskFilter {
 
 namespace {
 
-struct Item
-{
-    const char *text;
-    const char *statement;
-};
+using StatementChoice::Item;
 
 const Item iipItems[] = {
     {"0% =< IIP <= 0,9%", "Select * from Indices where IIPaeg>=0 and IIPaeg<=0.9"},
@@ -26,44 +23,28 @@ const Item ibItems[] = {
     {"Todos os registros", "Select * from Indices"},
 };
 
-template <typename F>
-void forEach(Index index, F f)
+std::span<const Item> itemsOf(Index index)
 {
     if (index == Index::IIP)
-        for (const Item &item : iipItems)
-            f(item);
-    else
-        for (const Item &item : ibItems)
-            f(item);
+        return iipItems;
+    return ibItems;
 }
 
 } // namespace
 
 QStringList items(Index index)
 {
-    QStringList list;
-    forEach(index, [&](const Item &item) { list << QString::fromUtf8(item.text); });
-    return list;
+    return StatementChoice::texts(itemsOf(index));
 }
 
 QString statement(Index index, const QString &text)
 {
-    QString found;
-    forEach(index, [&](const Item &item) {
-        if (found.isEmpty() && text == QString::fromUtf8(item.text))
-            found = QString::fromUtf8(item.statement);
-    });
-    return found;
+    return StatementChoice::statementOf(itemsOf(index), text);
 }
 
 int choose(DataSet &strata, Index index, const QString &text)
 {
-    const QString sql = statement(index, text);
-    if (!sql.isEmpty()) {
-        strata.close();
-        strata.setStatement(sql);
-        strata.open();
-    }
+    StatementChoice::reopen(strata, itemsOf(index), text);
     return strata.recordCount();
 }
 

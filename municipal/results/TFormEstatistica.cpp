@@ -30,6 +30,16 @@ QLineEdit *addRow(QGridLayout *grid, QWidget *parent, const QString &caption)
     return box;
 }
 
+// The four statistics of an index, one row each.
+void addStatistics(QGridLayout *grid, QWidget *parent, QLineEdit *&mean, QLineEdit *&variance, QLineEdit *&deviation,
+                   QLineEdit *&variation)
+{
+    mean = addRow(grid, parent, QStringLiteral("Média :"));
+    variance = addRow(grid, parent, QStringLiteral("Variância :"));
+    deviation = addRow(grid, parent, QStringLiteral("Desvio padrão :"));
+    variation = addRow(grid, parent, QStringLiteral("Coeficiente de variação (%) :"));
+}
+
 // A municipality index: the species over its box, the index's caption and
 // the species together as the box's name.
 QLineEdit *addSpecies(QGridLayout *grid, QWidget *parent, int column, const QString &caption, const QString &species)
@@ -83,10 +93,7 @@ TFormEstatistica::TFormEstatistica(TDataModule1 &dm, ReportEngine &reports, std:
     iipLayout->addLayout(iipMun);
     iipLayout->addWidget(heading(QStringLiteral("Estatística :  IIP para  "), aegypti, iip));
     auto *iipRows = new QGridLayout;
-    Edit2 = addRow(iipRows, iip, QStringLiteral("Média :"));
-    Edit3 = addRow(iipRows, iip, QStringLiteral("Variância :"));
-    Edit4 = addRow(iipRows, iip, QStringLiteral("Desvio padrão :"));
-    Edit5 = addRow(iipRows, iip, QStringLiteral("Coeficiente de variação (%) :"));
+    addStatistics(iipRows, iip, Edit2, Edit3, Edit4, Edit5);
     Edit11 = addRow(iipRows, iip, QStringLiteral("N° de estratos com baixo risco :"));
     Edit12 = addRow(iipRows, iip, QStringLiteral("N° de estratos com médio risco :"));
     Edit13 = addRow(iipRows, iip, QStringLiteral("N° de estratos com alto risco :"));
@@ -102,10 +109,7 @@ TFormEstatistica::TFormEstatistica(TDataModule1 &dm, ReportEngine &reports, std:
     ibLayout->addLayout(ibMun);
     ibLayout->addWidget(heading(QStringLiteral("Estatística: IB para "), aegypti, ib));
     auto *ibRows = new QGridLayout;
-    Edit7 = addRow(ibRows, ib, QStringLiteral("Média :"));
-    Edit8 = addRow(ibRows, ib, QStringLiteral("Variância :"));
-    Edit9 = addRow(ibRows, ib, QStringLiteral("Desvio padrão :"));
-    Edit10 = addRow(ibRows, ib, QStringLiteral("Coeficiente de variação (%) :"));
+    addStatistics(ibRows, ib, Edit7, Edit8, Edit9, Edit10);
     ibLayout->addLayout(ibRows);
     ibLayout->addStretch();
 

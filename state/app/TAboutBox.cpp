@@ -2,52 +2,24 @@
 
 #include "state/app/StateArtwork.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
+#include <QLayout>
 
-namespace {
-
-QLabel *heading(const QString &text, QWidget *parent)
+TAboutBox::TAboutBox(QWidget *parent) : CreditsDialog(StateArtwork::logo(96), QStringLiteral("Nubrel 2012"), parent)
 {
-    auto *label = new QLabel(text, parent);
-    label->setStyleSheet(QStringLiteral("font-weight: bold; margin-top: 8px;"));
-    return label;
-}
-
-} // namespace
-
-TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
-{
-    setWindowTitle(QStringLiteral("Créditos"));
     setModal(true);
-    auto *layout = new QHBoxLayout(this);
-    auto *picture = new QLabel(this);
-    picture->setPixmap(StateArtwork::logo(96));
-    picture->setAlignment(Qt::AlignTop);
-    layout->addWidget(picture);
-
-    auto *text = new QVBoxLayout;
-    auto *product = new QLabel(QStringLiteral("Nubrel 2012"), this);
-    product->setStyleSheet(QStringLiteral("font-size: 20pt; font-weight: bold;"));
-    text->addWidget(product);
-    text->addWidget(new QLabel(QStringLiteral("Versão 1.00"), this));
-    text->addWidget(heading(QStringLiteral("Organização :"), this));
-    text->addWidget(new QLabel(QStringLiteral("Coordenação estadual de vigilância ambiental"), this));
-    text->addWidget(heading(QStringLiteral("Colaboradores :"), this));
-    text->addWidget(new QLabel(QStringLiteral("Equipes de entomologia e de estatística"), this));
-    text->addWidget(new QLabel(QStringLiteral("Equipes municipais de controle de vetores"), this));
-    text->addWidget(heading(QStringLiteral("Desenvolvimento :"), this));
-    text->addWidget(new QLabel(QStringLiteral("Equipe Nubrel"), this));
+    addLine(QStringLiteral("Versão 1.00"));
+    addHeading(QStringLiteral("Organização :"));
+    addLine(QStringLiteral("Coordenação estadual de vigilância ambiental"));
+    addHeading(QStringLiteral("Colaboradores :"));
+    addLine(QStringLiteral("Equipes de entomologia e de estatística"));
+    addLine(QStringLiteral("Equipes municipais de controle de vetores"));
+    addHeading(QStringLiteral("Desenvolvimento :"));
+    addLine(QStringLiteral("Equipe Nubrel"));
     auto *word = new QLabel(QStringLiteral("Estados"), this);
     word->setStyleSheet(QStringLiteral("font-size: 16pt; font-weight: bold; color: teal;"));
-    text->addWidget(word, 0, Qt::AlignRight);
+    addWidget(word, Qt::AlignRight);
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    text->addWidget(ok, 0, Qt::AlignRight);
-    layout->addLayout(text);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    addOkButton();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

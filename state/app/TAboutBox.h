@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QDialog>
+#include "common/CreditsDialog.h"
 
 // The credits of the state module, by role.
-class TAboutBox : public QDialog
+class TAboutBox : public CreditsDialog
 {
     Q_OBJECT
 

@@ -1,7 +1,6 @@
 #include "state/app/TFormAjuda.h"
 
 #include <QPlainTextEdit>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -35,20 +34,7 @@ Apaga todos os registros da consulta atual, depois de confirmar o número de reg
 
 } // namespace
 
-TFormAjuda::TFormAjuda(QWidget *parent) : QWidget(parent)
+TFormAjuda::TFormAjuda(QWidget *parent) : HelpWindow(QString::fromUtf8(help), QSize(640, 560), parent)
 {
-    setWindowTitle(QStringLiteral("Ajuda"));
-    resize(640, 560);
-    auto *layout = new QVBoxLayout(this);
-    m_text = new QPlainTextEdit(this);
-    m_text->setReadOnly(true);
-    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_text->setPlainText(QString::fromUtf8(help));
-    m_text->setAccessibleName(QStringLiteral("Ajuda"));
-    layout->addWidget(m_text);
-}
-
-QString TFormAjuda::helpText() const
-{
-    return m_text->toPlainText();
+    textBox()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }

@@ -1,5 +1,4 @@
-#include "common/StepError.h"
-#include "common/Translations.h"
+#include "common/AppStartup.h"
 #include "state/StateSchema.h"
 #include "state/app/StateApp.h"
 #include "state/app/TFormPrincipal.h"
@@ -7,12 +6,9 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QScreen>
 #include <QTextStream>
 
-#include <cstdio>
-#include <cstring>
 #include <memory>
 
 namespace {
@@ -44,36 +40,15 @@ int main(int argc, char *argv[])
     if (StateCommandLine::isCommand(arguments))
         return runCommand(argc, argv, arguments);
 
-    bool init = false;
-    for (int i = 1; i < argc; ++i)
-        init = init || std::strcmp(argv[i], "--init") == 0;
-    if (init) {
-        // Preparing the working folder needs no display.
-        QCoreApplication core(argc, argv);
-        try {
-            StateSchema::create(StateSchema::fileName);
-        } catch (const StepError &e) {
-            std::fprintf(stderr, "%s\n", e.what());
-            return 1;
-        }
-        std::printf("Banco de dados %s criado.\n", qPrintable(StateSchema::fileName));
-        return 0;
-    }
+    if (AppStartup::wantsInit(argc, argv))
+        return AppStartup::initDatabase(argc, argv, StateSchema::fileName, StateSchema::create);
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Nubrel2012Estados"));
-    Translations::installPortuguese(app);
+    AppStartup::prepare(app, QStringLiteral("Nubrel2012Estados"));
 
     std::unique_ptr<StateApp> windows;
-    try {
-        windows = std::make_unique<StateApp>();
-    } catch (const StepError &e) {
-        std::fprintf(stderr, "%s\n", e.what());
-        // Without a display nobody could answer the message box.
-        if (QGuiApplication::platformName() != QLatin1String("offscreen"))
-            QMessageBox::critical(nullptr, QStringLiteral("Nubrel"), e.message());
+    if (!AppStartup::open([&] { windows = std::make_unique<StateApp>(); }))
         return 1;
-    }
     TFormPrincipal *window = windows->FormPrincipal;
     window->resize(1000, 640);
     if (const QScreen *screen = QGuiApplication::primaryScreen())

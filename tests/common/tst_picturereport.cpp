@@ -1,6 +1,7 @@
 #include "common/Dialogs.h"
 #include "common/report/PictureReport.h"
 #include "common/report/ReportEngine.h"
+#include "tests/support/ReportAnswers.h"
 #include "tests/support/TestSupport.h"
 
 #include <QPainter>
@@ -72,8 +73,7 @@ private slots:
             });
         });
         const QString pdf = folder.file(QStringLiteral("quadro.pdf"));
-        Dialogs::answerNext(ReportEngine::outputName(ReportEngine::Output::PdfFile));
-        Dialogs::answerNext(pdf);
+        TestSupport::answerPdfFile(pdf);
         engine.executeReport(QStringLiteral("Quadro"));
 
         const QString info = pdfInfo(pdf);

@@ -3,6 +3,7 @@
 #include "common/report/ReportCanvas.h"
 #include "common/report/ReportEngine.h"
 #include "common/report/ReportOutputDialog.h"
+#include "tests/support/ReportAnswers.h"
 #include "tests/support/TestSupport.h"
 
 #include <QDialogButtonBox>
@@ -107,10 +108,7 @@ private slots:
     void initTestCase()
     {
         // the documents folder is one of the test's own
-        m_home.reset(new QTemporaryDir);
-        qputenv("HOME", m_home->path().toUtf8());
-        qunsetenv("XDG_DOCUMENTS_DIR");
-        qunsetenv("XDG_CONFIG_HOME");
+        m_home = TestSupport::ownHome();
         QDir(m_home->path()).mkpath(QStringLiteral("Documents"));
     }
 
@@ -178,8 +176,7 @@ private slots:
         // and an existing file is replaced only when the user agrees
         TestSupport::WorkFolder folder;
         const QString pdf = folder.file(QStringLiteral("plano.pdf"));
-        Dialogs::answerNext(ReportEngine::outputName(ReportEngine::Output::PdfFile));
-        Dialogs::answerNext(folder.file(QStringLiteral("plano")));
+        TestSupport::answerPdfFile(folder.file(QStringLiteral("plano")));
         m_engine->executeReport(QStringLiteral("Linhas"));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("plano.pdf")});
         QVERIFY(TestSupport::pdfText(pdf).contains(QStringLiteral("Linha 60")));
@@ -187,8 +184,7 @@ private slots:
 
         QFile(pdf).resize(10);
         Dialogs::clearShown();
-        Dialogs::answerNext(ReportEngine::outputName(ReportEngine::Output::PdfFile));
-        Dialogs::answerNext(folder.file(QStringLiteral("plano")));
+        TestSupport::answerPdfFile(folder.file(QStringLiteral("plano")));
         Dialogs::answerNext(false);
         m_engine->executeReport(QStringLiteral("Linhas"));
         QCOMPARE(Dialogs::shown().last().kind, QStringLiteral("question"));
@@ -209,8 +205,7 @@ private slots:
         TestSupport::WorkFolder folder;
         const QString pdf = folder.file(QStringLiteral("linhas.pdf"));
         m_engine->setParam(QStringLiteral("Municipio"), QStringLiteral("São José"));
-        Dialogs::answerNext(ReportEngine::outputName(ReportEngine::Output::PdfFile));
-        Dialogs::answerNext(pdf);
+        TestSupport::answerPdfFile(pdf);
         m_engine->executeReport(QStringLiteral("Linhas"));
 
         const QVector<Dialogs::Shown> shown = Dialogs::shown();

@@ -1,6 +1,5 @@
 #include "common/DataGrid.h"
 #include "common/DataSet.h"
-#include "common/report/ReportEngine.h"
 #include "municipal/app/TFormDadosGerais.h"
 #include "municipal/app/TFormPrincipal.h"
 #include "municipal/data/TDataModule1.h"
@@ -10,6 +9,7 @@
 #include "municipal/results/TFormEstatistica.h"
 #include "municipal/sampling/TFormVisualizarBairros.h"
 #include "tests/gui/AppFixture.h"
+#include "tests/support/ReportAnswers.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
@@ -285,8 +285,7 @@ void TestConsolidado::reportOfTheTypedCounts()
     grid->setCurrentIndex(grid->model()->index(1, 2));
     type(QStringLiteral("187\t"));
     const QString pdf = f->folder.file(QStringLiteral("consolidado.pdf"));
-    Dialogs::answerNext(ReportEngine::outputName(ReportEngine::Output::PdfFile));
-    Dialogs::answerNext(pdf);
+    TestSupport::answerPdfFile(pdf);
     clickCaption(m_work->entryPage(), QStringLiteral("Relatório"));
     const QString text = TestSupport::pdfText(pdf);
     QVERIFY2(text.contains(QRegularExpression(QStringLiteral(R"(Recife\s+PE\s+Jan/2026\s+Consolidação\s+de\s+dados)"))),

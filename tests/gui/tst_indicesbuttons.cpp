@@ -38,6 +38,23 @@ void showTab(QWidget *root, const QString &caption)
                 tabs->setCurrentIndex(i);
 }
 
+// Shows the work window with the page "Índices" in front; false when it never appears.
+bool showIndices(QWidget *work)
+{
+    work->show();
+    showTab(work, QStringLiteral("Consolidado"));
+    showTab(work, QStringLiteral("Índices"));
+    return QTest::qWaitForWindowExposed(work);
+}
+
+// Types an item into an editable chooser and confirms it with Return.
+void typeChoice(QComboBox *chooser, const QString &item)
+{
+    chooser->lineEdit()->selectAll();
+    QTest::keyClicks(chooser->lineEdit(), item);
+    QTest::keyClick(chooser->lineEdit(), Qt::Key_Return);
+}
+
 QStringList strata(QChart *chart)
 {
     return qobject_cast<QBarCategoryAxis *>(chart->axes(Qt::Horizontal).value(0))->categories();
@@ -50,22 +67,13 @@ class TestIndicesButtons : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        m_home.reset(new QTemporaryDir);
-        qputenv("HOME", m_home->path().toUtf8());
-        qunsetenv("XDG_DOCUMENTS_DIR");
-        qunsetenv("XDG_CONFIG_HOME");
-    }
+    void initTestCase() { m_home = TestSupport::ownHome(); }
 
     void chartsFollowThePageAndThePageFollowsTheCharts()
     {
         AppFixture f(survey);
         TFormDadosGerais *work = f.app->FormDadosGerais;
-        work->show();
-        showTab(work, QStringLiteral("Consolidado"));
-        showTab(work, QStringLiteral("Índices"));
-        QVERIFY(QTest::qWaitForWindowExposed(work));
+        QVERIFY(showIndices(work));
         QAbstractItemModel *grid = work->indicesPage()->DBGrid2()->model();
         QCOMPARE(grid->rowCount(), 3);
 
@@ -73,9 +81,7 @@ private slots:
         auto *chooser =
             qobject_cast<QComboBox *>(findByCaption(work, QStringLiteral("N° de estratos para cada faixa de IIP :")));
         QVERIFY(chooser);
-        chooser->lineEdit()->selectAll();
-        QTest::keyClicks(chooser->lineEdit(), QStringLiteral("IIP >= 4%"));
-        QTest::keyClick(chooser->lineEdit(), Qt::Key_Return);
+        typeChoice(chooser, QStringLiteral("IIP >= 4%"));
         QCOMPARE(grid->rowCount(), 1);
 
         TFormGraficos *charts = f.app->FormGraficos;
@@ -99,17 +105,12 @@ private slots:
     {
         AppFixture f(survey);
         TFormDadosGerais *work = f.app->FormDadosGerais;
-        work->show();
-        showTab(work, QStringLiteral("Consolidado"));
-        showTab(work, QStringLiteral("Índices"));
-        QVERIFY(QTest::qWaitForWindowExposed(work));
+        QVERIFY(showIndices(work));
 
         auto *chooser =
             qobject_cast<QComboBox *>(findByCaption(work, QStringLiteral("N° de estratos para cada faixa de IB :")));
         QVERIFY(chooser);
-        chooser->lineEdit()->selectAll();
-        QTest::keyClicks(chooser->lineEdit(), QStringLiteral("IB >= 4%"));
-        QTest::keyClick(chooser->lineEdit(), Qt::Key_Return);
+        typeChoice(chooser, QStringLiteral("IB >= 4%"));
 
         clickCaption(work, QStringLiteral("Excel"));
         const QString path = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))

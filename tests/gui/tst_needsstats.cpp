@@ -1,9 +1,9 @@
-#include "common/report/ReportEngine.h"
 #include "municipal/app/TFormDadosGerais.h"
 #include "municipal/needs/NecessidadesPage.h"
 #include "municipal/needs/TFormCalcNecessidades.h"
 #include "municipal/results/TFormEstatistica.h"
 #include "tests/gui/AppFixture.h"
+#include "tests/support/ReportAnswers.h"
 
 #include <QGroupBox>
 #include <QImage>
@@ -170,8 +170,7 @@ private slots:
         // the report of the page
         tabs->setCurrentWidget(page);
         const QString pdf = f.folder.file(QStringLiteral("necessidades.pdf"));
-        Dialogs::answerNext(ReportEngine::outputName(ReportEngine::Output::PdfFile));
-        Dialogs::answerNext(pdf);
+        TestSupport::answerPdfFile(pdf);
         clickCaption(page, QStringLiteral("Imprimir"));
         const QString report = TestSupport::pdfText(pdf);
         QVERIFY2(report.contains(QStringLiteral("Planejamento de necessidades")), qPrintable(report));
@@ -249,8 +248,7 @@ private slots:
         // what the boxes show is printed, a figure typed over included
         typeInto(ib, QStringLiteral("Variância :"), QStringLiteral("99"));
         const QString pdf = f.folder.file(QStringLiteral("estatistica.pdf"));
-        Dialogs::answerNext(ReportEngine::outputName(ReportEngine::Output::PdfFile));
-        Dialogs::answerNext(pdf);
+        TestSupport::answerPdfFile(pdf);
         clickCaption(stats, QStringLiteral("Imprimir"));
         const QString report = TestSupport::pdfText(pdf);
         QVERIFY2(QRegularExpression(QStringLiteral(R"(Recife\s+PE\s+Jan/2026)")).match(report).hasMatch(),

@@ -55,10 +55,7 @@ private slots:
     void initTestCase()
     {
         // documents go into a folder of the test's own
-        m_home.reset(new QTemporaryDir);
-        qputenv("HOME", m_home->path().toUtf8());
-        qunsetenv("XDG_DOCUMENTS_DIR");
-        qunsetenv("XDG_CONFIG_HOME");
+        m_home = TestSupport::ownHome();
     }
 
     void planAndBlocksThroughThePages()

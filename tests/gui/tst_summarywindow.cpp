@@ -1,9 +1,9 @@
 #include "common/DataSet.h"
-#include "common/report/ReportEngine.h"
 #include "municipal/app/TFormDadosGerais.h"
 #include "municipal/data/TDataModule1.h"
 #include "municipal/summary/TFormKavel.h"
 #include "tests/gui/AppFixture.h"
+#include "tests/support/ReportAnswers.h"
 
 #include <QFile>
 #include <QGroupBox>
@@ -195,8 +195,7 @@ void TestSummaryWindow::printsReport6()
 {
     TFormKavel *kavel = generate();
     const QString pdf = f->folder.file(QStringLiteral("kavel.pdf"));
-    Dialogs::answerNext(ReportEngine::outputName(ReportEngine::Output::PdfFile));
-    Dialogs::answerNext(pdf);
+    TestSupport::answerPdfFile(pdf);
     clickCaption(kavel, QStringLiteral("Imprimir"));
     const QString text = TestSupport::pdfText(pdf);
     const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);

@@ -1,6 +1,7 @@
 #include "common/DataGrid.h"
 #include "municipal/results/TFormGraficos.h"
 #include "tests/municipal/IndicesFixture.h"
+#include "tests/support/ReportAnswers.h"
 
 #include <QAbstractButton>
 #include <QBarCategoryAxis>
@@ -299,8 +300,7 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QString pdf = f.folder.file(QStringLiteral("graficos.pdf"));
-        Dialogs::answerNext(ReportEngine::outputName(ReportEngine::Output::PdfFile));
-        Dialogs::answerNext(pdf);
+        TestSupport::answerPdfFile(pdf);
         click(&window, QStringLiteral("Imprimir"));
         for (const Dialogs::Shown &s : Dialogs::shown())
             QVERIFY2(s.kind != QLatin1String("error"), qPrintable(s.text));

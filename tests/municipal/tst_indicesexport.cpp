@@ -48,10 +48,7 @@ private slots:
     void initTestCase()
     {
         // the documents folder is one of the test's own
-        m_home.reset(new QTemporaryDir);
-        qputenv("HOME", m_home->path().toUtf8());
-        qunsetenv("XDG_DOCUMENTS_DIR");
-        qunsetenv("XDG_CONFIG_HOME");
+        m_home = TestSupport::ownHome();
     }
 
     void init() { QDir(documents()).removeRecursively(); }

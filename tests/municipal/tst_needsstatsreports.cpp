@@ -3,6 +3,7 @@
 #include "municipal/reports/Report2.h"
 #include "municipal/reports/Report5.h"
 #include "tests/municipal/SamplingFixture.h"
+#include "tests/support/ReportAnswers.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -23,10 +24,7 @@ QStringList pdfPages(ReportEngine &engine, const QString &report, const QString 
     engine.setParam(QStringLiteral("UF"), QStringLiteral("PE"));
     engine.setParam(QStringLiteral("Periodo"), QStringLiteral("Jan/2026"));
     Dialogs::setScripted(true);
-    Dialogs::answerNext(ReportEngine::outputName(ReportEngine::Output::PdfFile));
-    Dialogs::answerNext(pdf);
-    engine.executeReport(report);
-    return TestSupport::pdfText(pdf).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    return TestSupport::printPdfPages(engine, report, pdf);
 }
 
 // The blanks between consecutive words of a line of the PDF, counted from

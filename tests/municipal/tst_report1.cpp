@@ -2,6 +2,7 @@
 #include "common/report/ReportEngine.h"
 #include "municipal/reports/Report1.h"
 #include "tests/municipal/SamplingFixture.h"
+#include "tests/support/ReportAnswers.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -33,8 +34,7 @@ private slots:
         const QString pdf = f.folder.file(QStringLiteral("plano.pdf"));
         Dialogs::setScripted(true);
         Dialogs::clearShown();
-        Dialogs::answerNext(ReportEngine::outputName(ReportEngine::Output::PdfFile));
-        Dialogs::answerNext(pdf);
+        TestSupport::answerPdfFile(pdf);
         engine.executeReport(QStringLiteral("Report1"));
 
         const QStringList pages = TestSupport::pdfText(pdf).split(QLatin1Char('\f'), Qt::SkipEmptyParts);

@@ -3,6 +3,7 @@
 #include "municipal/reports/Report4.h"
 #include "municipal/results/RiskFilter.h"
 #include "tests/municipal/ResultsFixture.h"
+#include "tests/support/ReportAnswers.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -31,11 +32,7 @@ QStringList TestReport34::print(ResultsFixture &f, const QString &report)
     engine.setParam(QStringLiteral("Municipio"), QStringLiteral("Recife"));
     engine.setParam(QStringLiteral("UF"), QStringLiteral("PE"));
     engine.setParam(QStringLiteral("Periodo"), QStringLiteral("Jan/2026"));
-    const QString pdf = f.folder.file(report + QStringLiteral(".pdf"));
-    Dialogs::answerNext(ReportEngine::outputName(ReportEngine::Output::PdfFile));
-    Dialogs::answerNext(pdf);
-    engine.executeReport(report);
-    return TestSupport::pdfText(pdf).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    return TestSupport::printPdfPages(engine, report, f.folder.file(report + QStringLiteral(".pdf")));
 }
 
 void TestReport34::consolidadoContinuesOnNewPages()

@@ -1,12 +1,12 @@
 #include "common/DataGrid.h"
 #include "common/DataSet.h"
-#include "common/report/ReportEngine.h"
 #include "state/StateData.h"
 #include "state/app/KavelGridDelegate.h"
 #include "state/app/TAboutBox.h"
 #include "state/app/TFormAjuda.h"
 #include "tests/state/StateAppFixture.h"
 #include "tests/state/XlsxSheet.h"
+#include "tests/support/ReportAnswers.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -236,8 +236,7 @@ void TestStateWindow::printWritesThePdf()
     for (int i = 0; i < 4; ++i)
         QTest::keyClick(combo, Qt::Key_Down);
     const QString pdf = f.state.folder.file(QStringLiteral("r.pdf"));
-    Dialogs::answerNext(ReportEngine::outputName(ReportEngine::Output::PdfFile));
-    Dialogs::answerNext(pdf);
+    TestSupport::answerPdfFile(pdf);
     click(f, QStringLiteral("Imprimir"));
     QCOMPARE(f.errors(), QStringList());
     QCOMPARE(Dialogs::shown().first().title, QStringLiteral("Output Options"));

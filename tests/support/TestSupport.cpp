@@ -56,6 +56,15 @@ int run(const QString &program, const QStringList &arguments, const QString &fol
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 
+std::unique_ptr<QTemporaryDir> ownHome()
+{
+    auto home = std::make_unique<QTemporaryDir>();
+    qputenv("HOME", home->path().toUtf8());
+    qunsetenv("XDG_DOCUMENTS_DIR");
+    qunsetenv("XDG_CONFIG_HOME");
+    return home;
+}
+
 QString sqlite(const QString &dbFile, const QString &sql)
 {
     QString out, err;

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include <functional>
+#include <memory>
 
 class QWidget;
 
@@ -25,6 +26,9 @@ private:
     QTemporaryDir m_dir;
     QString m_previous;
 };
+
+// A temporary folder made the user's home, so the documents folder is the test's own.
+std::unique_ptr<QTemporaryDir> ownHome();
 
 // Runs the sqlite3 command-line shell on a database file and returns what it prints.
 QString sqlite(const QString &dbFile, const QString &sql);
