@@ -205,10 +205,10 @@ int exportar(const QStringList &args, bool report)
 
 bool isCommand(const QStringList &arguments)
 {
-    static const QStringList commands = {QStringLiteral("importar"), QStringLiteral("listar"),
-                                         QStringLiteral("exportar"), QStringLiteral("relatorio"),
-                                         QStringLiteral("--help")};
-    return !arguments.isEmpty() && commands.contains(arguments.first());
+    // Any first word is a command, so that a mistyped one is refused rather than
+    // opening the window; options (--init, Qt's own) are left to the window.
+    const QString first = arguments.value(0);
+    return first == QLatin1String("--help") || (!first.isEmpty() && !first.startsWith(QLatin1Char('-')));
 }
 
 bool needsGui(const QStringList &arguments)

@@ -8,7 +8,8 @@ class QTextStream;
 // importar, listar, exportar, relatorio.
 namespace StateCommandLine {
 
-// True when the arguments name a subcommand (or ask for the help).
+// True when the arguments start with a word (a subcommand, known or mistyped)
+// or ask for the help; options such as --init are not commands.
 bool isCommand(const QStringList &arguments);
 // Whether the command paints (the report), and so needs fonts.
 bool needsGui(const QStringList &arguments);

@@ -227,6 +227,11 @@ void TestStateCommandLine::missingDatabaseOrBadUsage()
     QVERIFY(!QFile::exists(folder.file(QStringLiteral("Nubrel2012Estados.db"))));
     QCOMPARE(state(folder.path(), {"importar"}).code, 2);
     QCOMPARE(state(folder.path(), {"importar", "--depressa", good}).code, 2);
+    // A mistyped command is refused with the usage, not taken for a start of the window.
+    const Run typo = state(folder.path(), {"listr"});
+    QCOMPARE(typo.code, 2);
+    QVERIFY2(typo.err.startsWith(QStringLiteral("Comando desconhecido: listr\n")), qPrintable(typo.err));
+    QVERIFY(typo.err.contains(QStringLiteral("Uso: Nubrel2012Estados")));
     const Run help = state(folder.path(), {"--help"});
     QCOMPARE(help.code, 0);
     for (const char *command : {"importar", "listar", "exportar", "relatorio"})
