@@ -15,10 +15,6 @@ case "$module" in
     exec "$here/build/bin/Nubrel2012Municipios"
     ;;
   estados)
-    if [ ! -x "$here/build/bin/Nubrel2012Estados" ]; then
-      echo "O módulo estadual ainda não faz parte desta versão." >&2
-      exit 1
-    fi
     [ -f Nubrel2012Estados.db ] || "$here/build/bin/Nubrel2012Estados" --init
     exec "$here/build/bin/Nubrel2012Estados"
     ;;
